@@ -14,8 +14,8 @@ namespace velmora {
 // ---------------------------------------------------------------- message boxes
 enum class MessageKind { Warning, Information, Error, Question };
 
-// Button sets, and the button a box returns.
-enum class Buttons { Ok, YesNo, OkCancel };
+// Button sets (Cancel: a single Cancel button), and the button a box returns.
+enum class Buttons { Ok, YesNo, OkCancel, Cancel };
 enum class Button { Ok, Yes, No, Cancel };
 
 class MessageBoxes {
