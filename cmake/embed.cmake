@@ -1,5 +1,7 @@
 # Turns text files into a C++ source file holding each one as a string constant.
-# Called at build time: cmake -DOUT=<file.cpp> -DNAMES=<n1;n2> -DFILES=<f1;f2> -P embed.cmake
+# Called at build time: cmake -DOUT=<file.cpp> -DNAMES=<n1,n2> -DFILES=<f1,f2> -P embed.cmake
+string(REPLACE "," ";" NAMES "${NAMES}")
+string(REPLACE "," ";" FILES "${FILES}")
 list(LENGTH NAMES count)
 math(EXPR last "${count} - 1")
 set(body "// Generated from the data files at build time. Do not edit.\n#include \"data/EmbeddedText.h\"\n\nnamespace velmora::embedded {\n")
