@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/Platform.h"
@@ -65,19 +66,37 @@ struct SettingsLocation {
     bool usingFallback = false;
 };
 
+constexpr const char* kSettingsFileName = "Velmora.INI";
+
+// The program directory for a current directory: with one separator appended unless
+// it already ends in one. Windows rules take a backslash, and a trailing colon (a bare
+// drive such as "C:") also counts as an end; elsewhere the separator is '/'. An empty
+// text means the current directory itself.
+#ifdef _WIN32
+constexpr bool kWindowsPaths = true;
+#else
+constexpr bool kWindowsPaths = false;
+#endif
+std::string programDirectoryFor(const std::string& currentDir, bool windowsRules = kWindowsPaths);
+
 // Start-up steps 1 and 2: the program directory from the current directory, the write
 // test (HEADER/Last Access), and on failure the per-user fallback directory (created).
+// The write test is not repeated in the fallback directory.
 SettingsLocation resolveSettingsLocation(const std::string& currentDir, IniStore& ini, FileSystem& files,
                                          const Clock& clock);
 
-// The per-user fallback directory, with its trailing separator.
+// The per-user fallback directory, with its trailing separator: on Windows
+// "c:\Temp\Tavrix\Velmora\", elsewhere $XDG_DATA_HOME/Velmora/ or
+// ~/.local/share/Velmora/.
 std::string fallbackDirectory();
 
-// Start-up step 3: OPTIONS/Options alone.
+// Start-up step 3: OPTIONS/Options alone (repaired, see repairOptions).
 std::string readOptionsOnly(IniStore& ini, const std::string& settingsFile);
 
-// Start-up step 4: writes HEADER/Last Launch and reads everything else, in the spec's
-// order. The FORM1 width and height defaults depend on the screen size.
+// Start-up step 4: writes HEADER/Last Launch, then reads FORM1, OPTIONS, PRINT, SEARCH
+// and COLOURS in that order. The FORM1 width and height defaults depend on the screen
+// size (a size of 0 or less counts as unknown). Every value is filled even when the
+// Last Launch write fails; the result then is false with the reason.
 bool readStartupSettings(IniStore& ini, Settings& settings, int screenWidth, int screenHeight,
                          const Clock& clock, std::string* error = nullptr);
 
@@ -95,5 +114,24 @@ bool writeWindowGeometry(IniStore& ini, const Settings& settings, const std::str
 
 // The HEADER date-time text ("dd/mm/yyyy hh:mm:ss").
 std::string dateTimeText(const DateTime& when);
+
+// The item to select in a drop-down box of `itemCount` items for a saved SEARCH index:
+// a stored -1 (or any negative value) and an index at or beyond the end give 0; an
+// empty box gives -1 (no selection).
+int savedSearchIndex(int stored, int itemCount);
+
+// The main window's layout on the two monitor widths it knows (1920 and 2736 pixels);
+// it replaces the FORM1 values read at start-up for that run.
+struct ScreenLayout {
+    Geometry mainWindow;
+    int lb2 = 0, lb3 = 0, lb5 = 0, lb6 = 0; // ListBox2, ListBox3, ListBox5, ListBox6 widths
+    int label4Left = 0, label5Left = 0;
+    int form3Width = 0, form3Height = 0;    // the preferences window
+};
+// nullopt for every other width.
+std::optional<ScreenLayout> screenLayoutFor(int monitorWidth);
+// Takes the layout's main-window geometry and list widths into the settings, so that
+// the next Exit saves them.
+void applyScreenLayout(const ScreenLayout& layout, Settings& settings);
 
 } // namespace velmora
