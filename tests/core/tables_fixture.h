@@ -1,0 +1,102 @@
+#pragma once
+// The real data for the table, career, specials and calendar tests: a full start-up on
+// files held in memory, with or without the 2018-2025 update file as update.txt.
+
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "data/Startup.h"
+#include "settings/IniFile.h"
+
+namespace velmora::tables_testing {
+
+class MemoryFiles : public FileSystem {
+public:
+    std::map<std::string, std::string> files;
+    bool failWrites = false;
+    bool exists(const std::string& path) const override { return files.count(path) != 0; }
+    std::optional<std::string> readFile(const std::string& path, std::string* error) const override {
+        auto it = files.find(path);
+        if (it == files.end()) {
+            if (error) *error = "no such file";
+            return std::nullopt;
+        }
+        return it->second;
+    }
+    bool writeFileAtomic(const std::string& path, const std::string& bytes, std::string* error) override {
+        if (failWrites) {
+            if (error) *error = "disk full";
+            return false;
+        }
+        files[path] = bytes;
+        return true;
+    }
+    bool createDirectories(const std::string&) override { return true; }
+};
+
+class QuietMessages : public MessageBoxes {
+public:
+    std::string last;
+    Button show(MessageKind, const std::string& text, Buttons) override {
+        last = text;
+        return Button::Ok;
+    }
+};
+
+class FixedClock : public Clock {
+public:
+    DateTime when{2018, 5, 20, 12, 0, 0};
+    DateTime now() const override { return when; }
+};
+
+inline std::string readSourceFile(const std::string& relative) {
+    std::ifstream in(std::string(VELMORA_SOURCE_DIR) + "/" + relative, std::ios::binary);
+    if (!in) return {};
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// The 2018-2025 update file shipped with the program (its race lines without comments
+// when the commented example is not there).
+inline std::string updateFile2018to2025() {
+    std::string text = readSourceFile("examples/update-2018-2025.txt");
+    if (text.empty()) text = readSourceFile("tools/comments/update-2018-2025-nocomments.txt");
+    return text;
+}
+
+constexpr const char* kProgramDir = "/velmora/";
+
+// Runs the start-up; `update` is placed as update.txt when not empty.
+inline std::unique_ptr<Database> startDatabase(const std::string& update = {}) {
+    MemoryFiles files;
+    if (!update.empty()) files.files[std::string(kProgramDir) + "update.txt"] = update;
+    IniFileStore ini(files);
+    QuietMessages messages;
+    FixedClock clock;
+    StartupEnvironment env;
+    env.currentDir = kProgramDir;
+    env.files = &files;
+    env.ini = &ini;
+    env.messages = &messages;
+    env.clock = &clock;
+    StartupResult result = runStartup(env);
+    return result.ok ? std::move(result.db) : nullptr;
+}
+
+// Built once per test binary: the embedded data alone, and with the update file
+// (null when the start-up failed).
+inline const Database* embeddedData() {
+    static std::unique_ptr<Database> db = startDatabase();
+    return db.get();
+}
+inline const Database* updatedData() {
+    static std::unique_ptr<Database> db = startDatabase(updateFile2018to2025());
+    return db.get();
+}
+
+} // namespace velmora::tables_testing
