@@ -44,7 +44,8 @@ bool readDecimal(std::string_view text, double& value) {
 // A value with one decimal and thousands grouping, in the user's characters.
 std::string oneDecimal(double value, const NumberFormat& numbers) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.1f", std::fabs(value));
+    // Halves round away from zero, as the points were always shown.
+    std::snprintf(buffer, sizeof buffer, "%.1f", std::round(std::fabs(value) * 10.0) / 10.0);
     std::string digits(buffer);
     size_t point = digits.find('.');
     std::string whole = digits.substr(0, point);
