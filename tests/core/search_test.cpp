@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "startup_fixture.h"
 #include "views/Views.h"
 #include "views_fixture.h"
 
@@ -156,6 +157,42 @@ TEST_F(SearchTest, OptionsReachTheBlocks) {
     Page page = run(SearchCommand::DriverWins, "Nino Farina");
     for (const auto& line : page.plain) EXPECT_NE(line.rfind("   1st", 0), 0u);
     EXPECT_EQ(page.count, 1);
+}
+
+} // namespace
+} // namespace velmora
+
+// ---------------------------------------------------------------- the embedded data
+
+namespace velmora {
+namespace {
+
+TEST(SearchRealData, PublishedCounts) {
+    const auto& start = testing::embeddedStartup();
+    ASSERT_TRUE(start.ok);
+    const Database& db = *start.db;
+    ViewSettings settings;
+    using C = SearchCommand;
+    struct Case {
+        C command;
+        std::string value;
+        int count;
+    };
+    std::vector<Case> cases = {
+        {C::DriverWins, "Michael Schumacher", 91}, {C::DriverWins, "Ayrton Senna", 41},
+        {C::DriverPodiums, "Ayrton Senna", 80},    {C::DriverWins, "Luigi Fagioli", 1}, // a shared win only
+        {C::TeamWins, "Ferrari", 229},             {C::Team12, "Ferrari", 83},
+        {C::Team123, "Ferrari", 8},                {C::Engine12, "Honda", 29},
+        {C::CircuitResults, "Monza", 67},          {C::VenueResults, "Italy", 69},
+        {C::SeasonResults, "1976", 16},            {C::AllRaces, "", 976},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(searchTitle(c.command, c.value));
+        Page page = searchPage(db, c.command, c.value, settings);
+        EXPECT_EQ(page.count, c.count);
+        const std::string summary = summaryLine(c.count);
+        EXPECT_EQ(c.command == C::AllRaces ? page.plain.back() : page.plain[1], summary);
+    }
 }
 
 } // namespace
