@@ -2,12 +2,14 @@
 // The real data for the table, career, specials and calendar tests: a full start-up on
 // files held in memory, with or without the 2018-2025 update file as update.txt.
 
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "data/Startup.h"
 #include "settings/IniFile.h"
@@ -97,6 +99,41 @@ inline const Database* embeddedData() {
 inline const Database* updatedData() {
     static std::unique_ptr<Database> db = startDatabase(updateFile2018to2025());
     return db.get();
+}
+
+} // namespace velmora::tables_testing
+
+namespace velmora::tables_testing {
+
+// A plain race record: one driver and one team per place, engines named as the teams.
+inline std::string simpleRace(const std::string& date, const std::string& venue, const std::string& circuit,
+                              const std::string& first, const std::string& team1, const std::string& second,
+                              const std::string& team2, const std::string& third, const std::string& team3,
+                              const std::string& distance = "190", const std::string& speed = "120") {
+    return date + "|" + venue + "|" + circuit + "|" + distance + "|" + first + "|||" + team1 + "|" + team1 + "|" +
+           speed + "|" + second + "|||" + team2 + "|" + team2 + "|" + third + "|||" + team3 + "|" + team3;
+}
+
+// Fills the lists from the records as start-up would derive them; false on a data error.
+inline bool deriveFrom(Database& db, const std::vector<std::string>& records) {
+    for (const auto& record : records) {
+        db.RaceList.add(record);
+        db.CommentList.add("");
+    }
+    QuietMessages messages;
+    return deriveLists(db, messages, nullptr, nullptr);
+}
+
+// `count` races, twenty a season from `firstSeason`, numbered in the circuit field.
+inline std::vector<std::string> numberedRaces(int count, int firstSeason = 1950) {
+    std::vector<std::string> records;
+    for (int i = 0; i < count; ++i) {
+        char date[16];
+        std::snprintf(date, sizeof date, "%02d/%02d/%04d", i % 20 + 1, 6, firstSeason + i / 20);
+        records.push_back(simpleRace(date, "Venue", "Circuit " + std::to_string(i + 1), "Driver One", "Team A",
+                                     "Driver Two", "Team B", "Driver Three", "Team C"));
+    }
+    return records;
 }
 
 } // namespace velmora::tables_testing
