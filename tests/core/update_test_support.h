@@ -1,0 +1,156 @@
+#pragma once
+// Fakes for the update editor tests: an in-memory file system whose writes can be made
+// to fail, message boxes that record what they show and answer from a script, and a
+// small set of start-up lists.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "data/Database.h"
+#include "platform/Platform.h"
+#include "update/UpdateEditor.h"
+
+namespace velmora::testing {
+
+class MemoryFiles : public FileSystem {
+public:
+    std::map<std::string, std::string> files;
+    std::set<std::string> failingWrites; // paths whose writeFileAtomic fails
+    std::set<std::string> unreadable;
+    std::vector<std::string> writes;     // paths written, in order
+
+    bool exists(const std::string& path) const override { return files.count(path) > 0; }
+    std::optional<std::string> readFile(const std::string& path, std::string* error) const override {
+        auto it = files.find(path);
+        if (it == files.end() || unreadable.count(path)) {
+            if (error) *error = "access denied";
+            return std::nullopt;
+        }
+        return it->second;
+    }
+    bool writeFileAtomic(const std::string& path, const std::string& bytes, std::string* error) override {
+        if (failingWrites.count(path)) {
+            if (error) *error = "there is not enough space on the disk";
+            return false;
+        }
+        files[path] = bytes;
+        writes.push_back(path);
+        return true;
+    }
+    bool createDirectories(const std::string&) override { return true; }
+};
+
+struct Shown {
+    MessageKind kind;
+    std::string text;
+    Buttons buttons;
+};
+
+// Answers each box from the script in order; with the script used up, a box with only
+// an OK button is answered OK, and any question fails the test.
+class ScriptedBoxes : public MessageBoxes {
+public:
+    std::vector<Shown> shown;
+    std::deque<Button> script;
+
+    Button show(MessageKind kind, const std::string& text, Buttons buttons) override {
+        shown.push_back({kind, text, buttons});
+        if (!script.empty()) {
+            Button b = script.front();
+            script.pop_front();
+            return b;
+        }
+        if (buttons != Buttons::Ok) ADD_FAILURE() << "unexpected question: " << text;
+        return buttons == Buttons::YesNo ? Button::No : (buttons == Buttons::OkCancel ? Button::Cancel : Button::Ok);
+    }
+    std::string last() const { return shown.empty() ? std::string() : shown.back().text; }
+};
+
+inline Database smallDatabase() {
+    Database db;
+    for (const char* d : {"Hamilton Lewis|Lewis Hamilton", "Vettel Sebastian|Sebastian Vettel",
+                          "Bottas Valtteri|Valtteri Bottas", "Montoya Juan Pablo|Juan Pablo Montoya"})
+        db.DriverList.add(d);
+    for (const char* t : {"Ferrari", "Mercedes", "Red Bull Racing"}) db.TeamList.add(t);
+    for (const char* e : {"Ferrari", "Mercedes", "TAG Heuer"}) db.EngineList.add(e);
+    db.CircuitList.add("Melbourne");
+    db.VenueList.add("Australia");
+    db.FirstSeason = 1950;
+    db.LastSeason = 2017;
+    return db;
+}
+
+constexpr const char* kDir = "/prog/";
+inline std::string updatePath() { return std::string(kDir) + "update.txt"; }
+
+// Joins lines into file text, each ended with CR LF.
+inline std::string crlf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& l : lines) text += l + "\r\n";
+    return text;
+}
+
+// The 2018 Australian race as the editor writes it.
+inline std::string race(const std::string& date, const std::string& comment = "") {
+    return date + "|Australia|Melbourne|191.110|Sebastian Vettel|||Ferrari|Ferrari|120.003|Lewis Hamilton|||"
+                  "Mercedes|Mercedes|Kimi Raikkonen|||Ferrari|Ferrari|" +
+           comment;
+}
+
+struct EditorFixture : ::testing::Test {
+    Database db = smallDatabase();
+    MemoryFiles files;
+    ScriptedBoxes boxes;
+    UpdateEditor editor{db, files, boxes, kDir};
+
+    void openWith(const std::vector<std::string>& lines) {
+        files.files[updatePath()] = crlf(lines);
+        editor.open();
+    }
+    std::string file() { return files.files[updatePath()]; }
+
+    // A complete race of Sunday 25 March 2018 in the race inputs, the box ticked.
+    void fillRace() {
+        editor.setValue("SpinEdit2", 25);
+        editor.setValue("SpinEdit3", 3);
+        editor.setValue("SpinEdit4", 2018);
+        editor.setText("ComboBox10", "Australia");
+        editor.setText("ComboBox11", "Melbourne");
+        editor.setText("Edit1", "187.82");
+        editor.setText("ComboBox1", "Vettel Sebastian");
+        editor.setText("ComboBox12", "Ferrari");
+        editor.setText("ComboBox13", "Ferrari");
+        editor.setText("ComboBox4", "Hamilton Lewis");
+        editor.setText("ComboBox14", "Mercedes");
+        editor.setText("ComboBox15", "Mercedes");
+        editor.setText("ComboBox7", "Raikkonen Kimi");
+        editor.setText("ComboBox16", "Ferrari");
+        editor.setText("ComboBox17", "Ferrari");
+        editor.setValue("SpinEdit15", 1);
+        editor.setValue("SpinEdit16", 48);
+        editor.setText("Edit5", "15.5");
+        editor.setChecked("CheckBox1", true);
+    }
+    // A complete 2018 championship in the championship inputs, the box ticked.
+    void fillChampionship() {
+        editor.setValue("SpinEdit1", 2018);
+        editor.setValue("SpinEdit6", 21);
+        editor.setText("ComboBox18", "Hamilton Lewis");
+        editor.setText("Edit4", "Mercedes");
+        editor.setValue("SpinEdit7", 11);
+        editor.setValue("SpinEdit8", 408);
+        editor.setValue("SpinEdit5", 2018);
+        editor.setValue("SpinEdit9", 21);
+        editor.setText("Edit3", "Mercedes");
+        editor.setValue("SpinEdit10", 11);
+        editor.setValue("SpinEdit11", 655);
+        editor.setChecked("CheckBox2", true);
+    }
+};
+
+} // namespace velmora::testing
