@@ -294,7 +294,7 @@ class Writer:
                 ("the only %swin of %s career" % (wc, poss(W)), "np"),
                 ("a first and only %swin for %s" % (wc, W), "np"),
                 ("%s one and only Grand Prix win" % poss(W), "np") if gp else None,
-                ("%s won for the only time" % W, "cl"),
+                ("%s scored his only win" % W, "cl"),
                 ("%s took the only %swin of his career" % (W, wc), "cl"),
                 ("%s won the Indianapolis 500, his only World Championship win" % W, "cl")
                 if r.indy else None,
@@ -451,7 +451,7 @@ class Writer:
                 "in front of his home crowd",
                 "before his home fans",
                 "on home ground" if with_lead else None,
-                "his home Grand Prix" if not with_lead and not r.indy else None,
+                "his home Grand Prix" if not with_lead and country else None,
             ])
             out.append(("home", phrase, "won " + phrase))
         if self.has("shared_win"):
@@ -521,9 +521,12 @@ class Writer:
         W = self.r.winner
         if first:
             self.named = True
+            opts = []
             if sched - laps == 1:
                 opts = ["%s won over %d laps, one fewer than the %d scheduled" % (W, laps, sched),
-                        "%s won over a distance cut by one lap, to %d of the scheduled %d" % (W, laps, sched)]
+                        "%s won over a distance cut by one lap, to %d of the scheduled %d" % (W, laps, sched),
+                        "%s won a Grand Prix shortened by one lap, to %d of %d laps" % (W, laps, sched)
+                        if not self.r.indy else None]
             elif laps == 1:
                 opts = ["%s won with just one of the %d scheduled laps run" % (W, sched)]
             elif laps * 2 < sched:
@@ -733,8 +736,11 @@ class Writer:
 
         main, form = None, None
         bits = self.team_bits()
+        pole = None
+        if budget and self.has_driver_lead() and not details and pick(self.n, "usepole", [1, 1, 0]):
+            pole = self.pole_phrase()
         if self.has_driver_lead():
-            main, form = self.driver_lead(plain=not details)
+            main, form = self.driver_lead(plain=not details and not pole)
         elif bits:
             main, form = self.team_lead()
             bits = bits[1:]
@@ -757,11 +763,9 @@ class Writer:
                     rest = rest[1:]
                 for _, _, clause in rest:
                     items.append("he " + clause)
-            elif budget and self.has_driver_lead() and pick(self.n, "usepole", [1, 1, 0]):
-                pole = self.pole_phrase()
-                if pole:
-                    main += ", " + pole
-                    plain = False
+            elif pole:
+                main += ", " + pole
+                plain = False
         elif details:
             self.named = True
             place = circuit_place(r.circuit)
