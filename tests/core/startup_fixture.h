@@ -11,7 +11,10 @@
 
 namespace velmora::testing {
 
-inline StartupResult startEmbedded(MemoryFileSystem& files, const std::string& programDir = "/velmora/") {
+// `update`, when not empty, is placed as update.txt.
+inline StartupResult startEmbedded(MemoryFileSystem& files, const std::string& update = {},
+                                   const std::string& programDir = "/velmora/") {
+    if (!update.empty()) files.files[programDir + "update.txt"] = update;
     IniFileStore ini(files);
     RecordingMessages messages;
     FixedClock clock;
