@@ -1,6 +1,7 @@
 // The update editor's records and checks: composing a race and the championship lines,
 // loading them back, every check message and its order, the weekday question.
 
+#include "settings/Settings.h"
 #include "update_test_support.h"
 
 namespace velmora::testing {
@@ -282,7 +283,8 @@ TEST_F(UpdateChecks, RecordsThatDoNotReadAreReportedAndShownAsFarAsTheyRead) {
     editor.moveChampionship(-1);
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, "Line 4 of update.txt cannot be shown in full:\n\n"
-                                   "  the number of points \"408.5\" is not a whole number; the box shows 408\n"
+                                   "  the number of points \"408.5\" is not a whole number; the box shows 408, "
+                                   "and the record keeps 408.5 unless you change the box\n"
                                    "\nThe record is shown as far as it reads. Check the inputs before you save it.");
     EXPECT_NE(boxes.shown[1].text.find("Line 6 of update.txt"), std::string::npos);
     EXPECT_NE(boxes.shown[1].text.find("the number of races \"x\" does not read as a number"), std::string::npos);
@@ -290,6 +292,39 @@ TEST_F(UpdateChecks, RecordsThatDoNotReadAreReportedAndShownAsFarAsTheyRead) {
     EXPECT_EQ(editor.value("SpinEdit9"), 0);
     EXPECT_EQ(editor.value("SpinEdit11"), 655);
     EXPECT_EQ(editor.text("Label40"), "Editting Championship 1");
+
+    // Saved with the points untouched, the half point stays; changed, the box's value goes in.
+    editor.setValue("SpinEdit4", 2018);
+    editor.setValue("SpinEdit9", 21);
+    editor.setChecked("CheckBox2", true);
+    editor.save();
+    EXPECT_EQ(editor.EditDriverChampList[0], "2018|21|Lewis Hamilton|Mercedes|11|408.5");
+    editor.setValue("SpinEdit8", 409);
+    editor.setChecked("CheckBox2", true);
+    editor.save();
+    EXPECT_EQ(editor.EditDriverChampList[0], "2018|21|Lewis Hamilton|Mercedes|11|409");
+}
+
+} // namespace
+} // namespace velmora::testing
+
+namespace velmora::testing {
+namespace {
+
+TEST(UpdateCommentMemo, FontAndColoursFollowTheOptions) {
+    Settings settings;
+    settings.colours[0] = 0x123456u;
+    CommentMemoStyle plain = commentMemoStyle(settings);
+    EXPECT_EQ(plain.family, "Courier New");
+    EXPECT_EQ(plain.pointSize, 10);
+    EXPECT_EQ(plain.background, 0xFFFFFFu);
+    EXPECT_EQ(plain.text, 0u);
+    settings.options[14] = '0';
+    settings.options[16] = '0';
+    CommentMemoStyle coloured = commentMemoStyle(settings);
+    EXPECT_EQ(coloured.family, "Arial");
+    EXPECT_EQ(coloured.background, 0x123456u);
+    EXPECT_EQ(coloured.text, 16711680u);
 }
 
 } // namespace

@@ -485,6 +485,7 @@ void UpdateEditor::dolists() {
     setSpin(16, 1);
     memo_.clear();
     for (int i : {1, 5, 6, 7, 8, 9, 10, 11}) setSpin(i, 0);
+    keptDriverPoints_ = keptTeamPoints_ = KeptPoints{};
 }
 
 // ---------------------------------------------------------------- showing records
@@ -596,14 +597,22 @@ void UpdateEditor::loadRace() {
 namespace {
 // A championship number into its box: whole numbers as they are, a number with a
 // fraction by its whole part, anything else as 0; each departure is described.
-int championshipNumber(const std::string& text, const char* what, std::vector<std::string>& problems) {
+int championshipNumber(const std::string& text, const char* what, std::vector<std::string>& problems,
+                       bool* fraction = nullptr) {
     int whole = 0;
     if (readInteger(text, whole)) return whole;
     double number = 0;
     if (readNumber(text, number) && std::fabs(number) < 2e9) {
         int shown = static_cast<int>(number);
-        problems.push_back(std::string("the ") + what + " " + quoted(text) + " is not a whole number; the box shows " +
-                           std::to_string(shown));
+        if (fraction) {
+            *fraction = true;
+            problems.push_back(std::string("the ") + what + " " + quoted(text) + " is not a whole number; the box "
+                               "shows " + std::to_string(shown) + ", and the record keeps " + text +
+                               " unless you change the box");
+        } else {
+            problems.push_back(std::string("the ") + what + " " + quoted(text) + " is not a whole number; the box "
+                               "shows " + std::to_string(shown));
+        }
         return shown;
     }
     problems.push_back(std::string("the ") + what + " " + quoted(text) + " does not read as a number; the box shows 0");
@@ -620,7 +629,9 @@ void UpdateEditor::loadDriverChampionship() {
     combo(18) = update::displayName(f[3]);
     edit(4) = f[4];
     setSpin(7, championshipNumber(f[5], "number of wins", problems));
-    setSpin(8, championshipNumber(f[6], "number of points", problems));
+    bool fraction = false;
+    setSpin(8, championshipNumber(f[6], "number of points", problems, &fraction));
+    keptDriverPoints_ = fraction ? KeptPoints{true, spin(8), f[6]} : KeptPoints{};
     if (fieldCount(line) > 6)
         problems.push_back("the record has more than 6 fields; what follows the 6th is not shown and is left out when "
                            "the record is saved");
@@ -635,7 +646,9 @@ void UpdateEditor::loadTeamChampionship() {
     setSpin(9, championshipNumber(f[2], "number of races", problems));
     edit(3) = f[3];
     setSpin(10, championshipNumber(f[4], "number of wins", problems));
-    setSpin(11, championshipNumber(f[5], "number of points", problems));
+    bool fraction = false;
+    setSpin(11, championshipNumber(f[5], "number of points", problems, &fraction));
+    keptTeamPoints_ = fraction ? KeptPoints{true, spin(11), f[5]} : KeptPoints{};
     if (fieldCount(line) > 5)
         problems.push_back("the record has more than 5 fields; what follows the 5th is not shown and is left out when "
                            "the record is saved");
@@ -802,14 +815,19 @@ std::string UpdateEditor::composeRaceLine() {
     return line;
 }
 
+std::string UpdateEditor::pointsText(int spinIndex, const KeptPoints& kept) const {
+    if (kept.active && spin(spinIndex) == kept.shown) return kept.text;
+    return std::to_string(spin(spinIndex));
+}
+
 std::string UpdateEditor::composeDriverChampLine() const {
     return std::to_string(spin(1)) + "|" + std::to_string(spin(6)) + "|" + update::storedName(oneLine(combo(18))) +
-           "|" + oneLine(edit(4)) + "|" + std::to_string(spin(7)) + "|" + std::to_string(spin(8));
+           "|" + oneLine(edit(4)) + "|" + std::to_string(spin(7)) + "|" + pointsText(8, keptDriverPoints_);
 }
 
 std::string UpdateEditor::composeTeamChampLine() const {
     return std::to_string(spin(5)) + "|" + std::to_string(spin(9)) + "|" + oneLine(edit(3)) + "|" +
-           std::to_string(spin(10)) + "|" + std::to_string(spin(11));
+           std::to_string(spin(10)) + "|" + pointsText(11, keptTeamPoints_);
 }
 
 // ---------------------------------------------------------------- saving and deleting

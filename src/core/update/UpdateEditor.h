@@ -194,6 +194,16 @@ private:
 
     // How the file was found: a byte-order mark to keep, which separators it had (for the
     // line numbers of records), whether it could be read at all.
+    // Points with a fraction (a season of half points) are shown by their whole part; the
+    // stored text is written back unless the user changes the box.
+    struct KeptPoints {
+        bool active = false;
+        int shown = 0;
+        std::string text;
+    };
+    KeptPoints keptDriverPoints_, keptTeamPoints_;
+    std::string pointsText(int spinIndex, const KeptPoints& kept) const;
+
     bool bom_ = false;
     bool hadStars_ = true, hadPluses_ = true;
     bool readFailed_ = false;
