@@ -1,7 +1,8 @@
 #pragma once
 // The preferences window (TForm3): the display options of the OptionsString and the
-// seven display colours. The controls hold copies; only "Save & Close" writes them back
-// to the in-memory settings. The window itself stores only its own place and size.
+// seven display colours. The choices live in a PreferencesModel while the window is
+// open; only "Save & Close" writes them back to the in-memory settings. The window
+// itself stores only its own place and size.
 
 #include <QDialog>
 
@@ -9,6 +10,7 @@
 #include <cstdint>
 
 #include "platform/AppContext.h"
+#include "settings/PreferencesModel.h"
 
 class QAbstractButton;
 class QCheckBox;
@@ -31,7 +33,8 @@ public:
     // The client size (the main window enlarges it on some monitors).
     void setClientSize(int width, int height);
 
-    bool changed() const { return changed_; }
+    bool changed() const { return model_.changedFlag(); }
+    const PreferencesModel& model() const { return model_; }
     // Whether the last close was "Save & Close".
     bool saved() const { return saved_; }
 
@@ -48,25 +51,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void load();
-    void choiceClicked();
-    void selectTarget(int index);
-    void sliderMoved();
-    void markChanged();
-    void applyColourRule();
-    void paintPanel(int index, std::uint32_t colour);
+    // Shows the model's state in the controls (without reporting it back as clicks).
+    void refresh();
     void hideHelp();
 
     AppContext& context_;
     QWidget* help_ = nullptr;
-    bool changed_ = false;
+    PreferencesModel model_;
     bool saved_ = false;
-    bool loading_ = false;
 
     std::array<QCheckBox*, 10> checks_{};        // CheckBox1 to CheckBox10
     std::array<QRadioButton*, 19> radios_{};     // RadioButton1 to RadioButton19
     std::array<QFrame*, 7> colourPanels_{};      // Panel2 to Panel8
-    std::array<std::uint32_t, 7> panelColours_{};
     std::array<QSlider*, 3> sliders_{};          // R, G, B
     QGroupBox* colourGroup_ = nullptr;
     QPushButton* cancel_ = nullptr;              // Button1
