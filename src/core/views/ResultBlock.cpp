@@ -2,7 +2,6 @@
 // the empty separator; and the coloured rendition of a list of such blocks.
 
 #include <charconv>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -28,12 +27,53 @@ double readNumber(const std::string& text) {
     return value;
 }
 
-void appendNumber(std::string& out, double value, const NumberFormat& numbers) { out += formatNumber3(value, numbers); }
+// Appends the number with three decimals and thousands grouping ("%.3n").
+void appendNumber(std::string& out, double value, const NumberFormat& numbers) {
+    char digits[400];
+    auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 3);
+    if (result.ec != std::errc()) {
+        out += "0";
+        out += numbers.decimal;
+        out += "000";
+        return;
+    }
+    const char* p = digits;
+    const char* end = result.ptr;
+    if (p < end && *p == '-') {
+        out += '-';
+        ++p;
+    }
+    const char* point = p;
+    while (point < end && *point != '.') ++point;
+    size_t whole = static_cast<size_t>(point - p);
+    for (size_t i = 0; i < whole; ++i) {
+        if (i > 0 && (whole - i) % 3 == 0) out += numbers.grouping;
+        out += p[i];
+    }
+    out += numbers.decimal;
+    if (point < end) out.append(point + 1, end);
+}
+
+void appendInt(std::string& out, int value) {
+    char buffer[16];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+void padTo(std::string& text, size_t width) {
+    if (text.size() < width) text.append(width - text.size(), ' ');
+}
+
+constexpr const char* kDayNames[7] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr const char* kMonthAbbreviations[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // "   1st " and the drivers of one car, padded to 42, the team and (when wanted and
 // different) the engine.
 std::string placeLine(const char* place, const LineFields& f, int firstDriverField, const ViewSettings& settings) {
-    std::string line = place;
+    std::string line;
+    line.reserve(112);
+    line += place;
     line += f[firstDriverField];
     if (!f[firstDriverField + 1].empty()) {
         line += " + ";
@@ -43,7 +83,7 @@ std::string placeLine(const char* place, const LineFields& f, int firstDriverFie
         line += " + ";
         line += f[firstDriverField + 2];
     }
-    line = padtowidth(std::move(line), 42);
+    padTo(line, 42);
     const std::string& team = f[firstDriverField + 3];
     const std::string& engine = f[firstDriverField + 4];
     line += ' ';
@@ -61,22 +101,29 @@ std::string headerLine(const Database& db, int n, const LineFields& f, const Vie
         season = db.RaceSeasonTable[static_cast<size_t>(n)].season;
         number = db.RaceSeasonTable[static_cast<size_t>(n)].number;
     }
-    std::string line = "[#" + std::to_string(n) + " " + std::to_string(season) + "-" + std::to_string(number) + "]";
-    line = padtowidth(std::move(line), 16);
+    std::string line;
+    line.reserve(128);
+    line += "[#";
+    appendInt(line, n);
+    line += ' ';
+    appendInt(line, season);
+    line += '-';
+    appendInt(line, number);
+    line += ']';
+    padTo(line, 16);
 
+    // The date by its fixed layout dd/mm/yyyy.
     Date date = raceDate(f[1]);
-    bool validDate = isValidDate(date.year, date.month, date.day);
-    if (settings.option(1) && validDate) {
-        line += dayname(dayOfWeek(date), 1);
+    if (settings.option(1) && isValidDate(date.year, date.month, date.day)) {
+        line += kDayNames[dayOfWeek(date) - 1];
         line += ' ';
     }
-    char day[8];
-    std::snprintf(day, sizeof day, "%2d", date.day);
-    line += day;
+    if (date.day < 10) line += ' ';
+    appendInt(line, date.day);
     line += ' ';
-    line += (date.month >= 1 && date.month <= 12) ? monthname(date.month, 2) : std::string("???");
+    line += (date.month >= 1 && date.month <= 12) ? kMonthAbbreviations[date.month - 1] : "???";
     line += ", ";
-    line += f[1].size() >= 10 ? f[1].substr(6, 4) : std::string("????");
+    line.append(f[1].size() >= 10 ? std::string_view(f[1]).substr(6, 4) : std::string_view("????"));
     line += "  ";
 
     bool venue = settings.option(2), circuit = settings.option(3);
@@ -105,24 +152,9 @@ std::string headerLine(const Database& db, int n, const LineFields& f, const Vie
 } // namespace
 
 std::string formatNumber3(double value, const NumberFormat& numbers) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.3f", value);
-    std::string digits = buffer;
-    std::string sign;
-    if (!digits.empty() && digits[0] == '-') {
-        sign = "-";
-        digits.erase(0, 1);
-    }
-    size_t point = digits.find('.');
-    std::string whole = digits.substr(0, point);
-    std::string fraction = point == std::string::npos ? std::string() : digits.substr(point + 1);
-    std::string grouped;
-    grouped.reserve(whole.size() + whole.size() / 3 * numbers.grouping.size());
-    for (size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) grouped += numbers.grouping;
-        grouped += whole[i];
-    }
-    return sign + grouped + numbers.decimal + fraction;
+    std::string text;
+    appendNumber(text, value, numbers);
+    return text;
 }
 
 void appendResultBlock(std::vector<std::string>& work, const Database& db, int n, const ViewSettings& settings) {
@@ -132,7 +164,8 @@ void appendResultBlock(std::vector<std::string>& work, const Database& db, int n
     work.push_back(headerLine(db, n, f, settings));
 
     if (settings.option(9)) {
-        std::string line = padtowidth(placeLine("   1st ", f, 5, settings), 72);
+        std::string line = placeLine("   1st ", f, 5, settings);
+        padTo(line, 72);
         double mph = readNumber(f[10]);
         bool inMph = settings.option(6), inKph = settings.option(7);
         if (inMph && !inKph) {

@@ -1,6 +1,7 @@
 // The fourteen searches: each selects races by one rule and shows them as one page,
 // title, summary line and the result block of every race found, in date order.
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -99,17 +100,7 @@ Page searchPage(const Database& db, SearchCommand command, const std::string& va
     page.plain.reserve(work.size() + 5);
     page.coloured.reserve(work.size() + 3);
 
-    page.plain.push_back(title);
-    if (command != SearchCommand::AllRaces) page.plain.push_back(summary);
-    page.plain.emplace_back();
-    page.plain.insert(page.plain.end(), work.begin(), work.end());
-    if (command == SearchCommand::AllRaces) {
-        // All races closes with its summary; with no race at all it follows the title's
-        // empty line directly.
-        if (page.count > 0) page.plain.emplace_back();
-        page.plain.push_back(summary);
-    }
-
+    // The coloured page first: it copies the blocks, the plain page then takes them over.
     page.coloured.push_back({title, colour::Red});
     page.coloured.push_back({std::string(), colour::Red});
     std::uint32_t current = detail::writeColouredBlocks(work, page.coloured, colour::Red);
@@ -123,6 +114,17 @@ Page searchPage(const Database& db, SearchCommand command, const std::string& va
         page.coloured.insert(page.coloured.begin() + 1, ColouredLine{summary, current});
         break;
     default: page.coloured.insert(page.coloured.begin() + 1, ColouredLine{summary, colour::Blue}); break;
+    }
+
+    page.plain.push_back(title);
+    if (command != SearchCommand::AllRaces) page.plain.push_back(summary);
+    page.plain.emplace_back();
+    page.plain.insert(page.plain.end(), std::make_move_iterator(work.begin()), std::make_move_iterator(work.end()));
+    if (command == SearchCommand::AllRaces) {
+        // All races closes with its summary; with no race at all it follows the title's
+        // empty line directly.
+        if (page.count > 0) page.plain.emplace_back();
+        page.plain.push_back(summary);
     }
     return page;
 }
