@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QWindow>
 
 #include "GuiTestBase.h"
 #include "settings/PreferencesWindow.h"
@@ -172,6 +173,31 @@ private slots:
         QCOMPARE(f.stored("FORM3", "Left"), 70);
         QCOMPARE(f.stored("FORM3", "Top"), 90);
         QCOMPARE(f.stored("FORM3", "Width"), window.width());
+    }
+
+    void theHelpStaysUsableBesideTheModalWindow() {
+        GuiFixture f;
+        QWidget mainWindow;
+        mainWindow.show();
+        QWidget help(&mainWindow, Qt::Window);
+        auto* helpClose = new QPushButton(QStringLiteral("Close"), &help);
+        connect(helpClose, &QPushButton::clicked, &help, &QWidget::hide);
+        PreferencesWindow window(f.context, &mainWindow);
+        window.setHelpWindow(&help);
+        bool helpAnswered = false;
+        whenModal([&](QWidget* modal) {
+            QVERIFY(modal == &window);
+            QTest::mouseClick(control<QPushButton>(modal, "Button3"), Qt::LeftButton);
+            QVERIFY(help.isVisible());
+            // Through the window system, where a blocked window loses the click.
+            QTest::mouseClick(help.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                              helpClose->mapTo(&help, helpClose->rect().center()));
+            helpAnswered = !help.isVisible();
+            QTest::mouseClick(control<QPushButton>(modal, "Button1"), Qt::LeftButton);
+        });
+        window.exec();
+        QVERIFY(helpAnswered);
+        QVERIFY(!window.isVisible());
     }
 };
 

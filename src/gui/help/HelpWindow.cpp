@@ -9,6 +9,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "help/HelpTexts.h"
 #include "output/PrintSetupWindow.h"
@@ -241,6 +242,14 @@ void HelpWindow::showExample(int which) {
     help_->hide();
     example_->show();
     fillColoured(*example_, updateExampleText(which));
+}
+
+void HelpWindow::showBeside(QWidget* owner) {
+    show();
+    if (owner && windowHandle() && owner->window()->windowHandle())
+        windowHandle()->setTransientParent(owner->window()->windowHandle());
+    raise();
+    activateWindow();
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {

@@ -41,6 +41,10 @@ public:
 
     void done(int result) override;
 
+    // Shows the window beside a modal `owner` (the update editor, say) in a way that
+    // owner's modality does not block it.
+    void showBeside(QWidget* owner);
+
 public slots:
     void print();               // Button2
     void restoreHelp();         // Button3 (update help)

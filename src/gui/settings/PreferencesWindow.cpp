@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "platform/Fonts.h"
 #include "platform/WindowPlacement.h"
@@ -262,6 +263,9 @@ void PreferencesWindow::showHelp() {
     model_.showHelp();
     if (!help_) return;
     help_->show();
+    // The help belongs to this window while it is open, so this window's modality does
+    // not block it.
+    if (QWindow* helpWindow = help_->windowHandle()) helpWindow->setTransientParent(windowHandle());
     help_->raise();
     help_->activateWindow();
 }
