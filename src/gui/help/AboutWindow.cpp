@@ -1,6 +1,7 @@
 #include "help/AboutWindow.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -122,6 +123,11 @@ void AboutWindow::fill() {
     webPageUrl_ = text.webPageUrl;
     setWindowTitle(qs(text.windowTitle));
     title_->setText(qs(text.titleLine));
+    // 24-pixel letters where the line fits; smaller ones where it would be cut off.
+    QFont titleFont = newsGothic(24);
+    while (titleFont.pixelSize() > 12 && QFontMetrics(titleFont).horizontalAdvance(title_->text()) > title_->width() - 8)
+        titleFont.setPixelSize(titleFont.pixelSize() - 1);
+    title_->setFont(titleFont);
     version_->setText(qs(text.versionLabel));
     date_->setText(qs(text.dateLabel));
     address_->setText(qs(text.webAddress));

@@ -41,7 +41,7 @@ KindInfo infoOf(HelpKind kind) {
 QPushButton* makeButton(const QString& caption, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setFixedSize(75, 25);
+    button->setFixedSize(parent->width() - 10, 25);
     button->setAutoDefault(false);
     return button;
 }
@@ -116,8 +116,9 @@ HelpWindow::HelpWindow(HelpKind kind, AppContext& context, PrintSetupWindow* pri
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFixedWidth(info.panelWidth);
+    panel->setFont(arialFont(8));
     auto* buttons = new QVBoxLayout(panel);
-    buttons->setContentsMargins(7, 8, 7, 8);
+    buttons->setContentsMargins(5, 8, 5, 8);
     close_ = makeButton(QStringLiteral("Close"), QStringLiteral("Button1"), panel);
     printButton_ = makeButton(QStringLiteral("Print"), QStringLiteral("Button2"), panel);
     buttons->addWidget(close_);

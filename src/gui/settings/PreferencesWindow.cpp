@@ -150,7 +150,8 @@ PreferencesWindow::PreferencesWindow(AppContext& context, QWidget* parent)
             refresh();
         });
     }
-    colourLayout->addLayout(sliderBox, 7, 0, 1, 2);
+    colourLayout->addLayout(sliderBox, 7, 0, 1, 3);
+    colourLayout->setColumnStretch(2, 1); // each panel right beside its caption
 
     // The right-hand panel.
     auto* buttons = new QFrame;
