@@ -121,7 +121,10 @@ bool QtPrinter::available() const {
 
 std::string QtPrinter::name() const {
     if (!pdfPath_.empty()) return pdfPath_;
-    return ss(QPrinterInfo::defaultPrinterName());
+    const QString name = QPrinterInfo::defaultPrinterName();
+    if (!name.isEmpty()) return ss(name);
+    const QStringList names = QPrinterInfo::availablePrinterNames();
+    return names.isEmpty() ? std::string() : ss(names.front());
 }
 
 bool QtPrinter::begin(Orientation orientation, const PrintFont& font, std::string* error) {
@@ -131,7 +134,12 @@ bool QtPrinter::begin(Orientation orientation, const PrintFont& font, std::strin
         printer_->setOutputFormat(QPrinter::PdfFormat);
         printer_->setOutputFileName(qs(pdfPath_));
     } else {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        // The default printer, or the first one installed when none is marked default.
+        QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) {
+            const QStringList names = QPrinterInfo::availablePrinterNames();
+            if (!names.isEmpty()) info = QPrinterInfo::printerInfo(names.front());
+        }
         if (info.isNull()) {
             if (error) *error = "No printer is installed.";
             printer_.reset();
