@@ -2,6 +2,7 @@
 // labels, Save enabled by typing, Cancel's question, the help window beside the modal
 // editor, and a race added in the window that the next start-up shows in its season.
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -21,6 +22,9 @@
 #include "help/HelpWindow.h"
 #include "platform/Fonts.h"
 #include "update/UpdateEditor.h"
+#include "ui/MainWindow.h"
+#include "ui/ProgramWindows.h"
+#include "update/UpdateCommands.h"
 #include "update/UpdateEditorWindow.h"
 #include "views/Views.h"
 
@@ -354,6 +358,48 @@ private slots:
         QVERIFY(helpClosedByItsButton);
         QVERIFY(!help.isVisible());
         QVERIFY(run.f.boxes.shown.empty());
+    }
+
+    void theMainWindowOpensTheEditor() {
+        ProgramDir program;
+        writeFile(program.path("update.txt"), crlf(exampleRaces(3)) + "***\r\n+++\r\n");
+        GuiFixture f;
+        Settings settings;
+        f.context.settings = &settings;
+        f.context.ini = &program.ini;
+        MainWindowServices services;
+        services.context = &f.context;
+        services.files = &program.files;
+        services.clock = &program.clock;
+        services.currentDir = program.temp.path().toStdString();
+        services.screenWidth = 1600;
+        services.screenHeight = 1000;
+        ProgramWindows windows(services);
+        MainWindow& main = *windows.form1;
+        QVERIFY(main.runStartupOnce());
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        showUpdateDatabaseCommands(main);
+        QVERIFY(main.findChild<QAction*>(QStringLiteral("MenuUpdateDatabase"))->isVisible());
+
+        // Ctrl+D (now the menu item's own key) and the tool button of the bar on show.
+        const QString tool = main.findChild<QWidget*>(QStringLiteral("ToolBar1"))->isVisible()
+                                 ? QStringLiteral("ToolButton61")
+                                 : QStringLiteral("ToolButton62");
+        QStringList labels;
+        auto expectEditor = [&labels] {
+            whenModal([&labels](QWidget* modal) {
+                auto* editor = qobject_cast<UpdateEditorWindow*>(modal);
+                labels << (editor ? control<QLabel>(editor, "Label1")->text() : QStringLiteral("no editor"));
+                if (modal) modal->close();
+            });
+        };
+        expectEditor();
+        QTest::keyClick(&main, Qt::Key_D, Qt::ControlModifier);
+        expectEditor();
+        QTest::mouseClick(main.findChild<QToolButton*>(tool), Qt::LeftButton);
+        QCOMPARE(labels, QStringList({QStringLiteral("Adding Race 4"), QStringLiteral("Adding Race 4")}));
+        QVERIFY(f.boxes.shown.empty());
     }
 
     void aRaceAddedInTheWindowAppearsInItsSeasonAfterARestart() {

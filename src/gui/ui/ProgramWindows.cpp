@@ -1,8 +1,6 @@
 #include "ui/ProgramWindows.h"
 
 #include <QDialog>
-#include <QLabel>
-#include <QVBoxLayout>
 
 #include "help/AboutWindow.h"
 #include "help/HelpWindow.h"
@@ -11,24 +9,9 @@
 #include "settings/PreferencesWindow.h"
 #include "platform/Fonts.h"
 #include "ui/MainWindowBinding.h"
+#include "update/UpdateEditorWindow.h"
 
 namespace velmora::gui {
-
-namespace {
-
-// A window still to be built: its object name and caption, and a line saying so.
-std::unique_ptr<QDialog> placeholderWindow(const char* name, const char* caption, QWidget* parent) {
-    auto window = std::make_unique<QDialog>(parent);
-    window->setObjectName(QString::fromLatin1(name));
-    window->setWindowTitle(QString::fromLatin1(caption));
-    auto* layout = new QVBoxLayout(window.get());
-    layout->addWidget(new QLabel(QStringLiteral("This window is not available in this version of Velmora."),
-                                 window.get()));
-    window->resize(420, 120);
-    return window;
-}
-
-} // namespace
 
 ProgramWindows::ProgramWindows(const MainWindowServices& services) {
     AppContext& context = *services.context;
@@ -42,7 +25,13 @@ ProgramWindows::ProgramWindows(const MainWindowServices& services) {
     form7 = std::make_unique<HelpWindow>(HelpKind::Results, context, form4.get(), owner);
     form8 = std::make_unique<HelpWindow>(HelpKind::KnownProblems, context, form4.get(), owner);
     form9 = std::make_unique<HelpWindow>(HelpKind::Update, context, form4.get(), owner);
-    form10 = placeholderWindow("TForm10", "Update Database", owner);
+    {
+        auto editor = std::make_unique<UpdateEditorWindow>(context, *services.files, owner);
+        MainWindow* main = form1.get();
+        editor->setDatabaseSource([main] { return main->binding() ? main->binding()->database() : nullptr; });
+        editor->setHelpWindow(form9.get());
+        form10 = std::move(editor);
+    }
 
     // A help window's print goes through the main window's print buffer; the print
     // set-up window may change the display font.
