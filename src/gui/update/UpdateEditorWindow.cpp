@@ -382,7 +382,7 @@ void UpdateEditorWindow::openEditor() {
 }
 
 void UpdateEditorWindow::keyPressEvent(QKeyEvent* event) {
-    // Escape is Cancel, with its question; the title bar's close box asks nothing.
+    // Escape is Cancel.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         cancel();
         return;
@@ -394,6 +394,12 @@ void UpdateEditorWindow::cancel() {
     if (!press("Button1")) return;
     if (help_ && help_->isVisible()) help_->close();
     done(QDialog::Rejected);
+}
+
+void UpdateEditorWindow::reject() {
+    // Closing by the close box must not lose what was typed without a word either.
+    if (!press("Button1")) return;
+    QDialog::reject();
 }
 
 void UpdateEditorWindow::done(int result) {

@@ -54,6 +54,9 @@ public:
     UpdateEditor* editor() const { return editor_.get(); }
 
     void done(int result) override;
+    // The title bar's close box: asks Cancel's question when something was changed, but
+    // leaves the help window open.
+    void reject() override;
 
 public slots:
     void cancel();   // Button1, and the Escape key
