@@ -55,7 +55,7 @@ TEST(Calendar, TablesHeld) {
 TEST(Calendar, NoCalendarForTheEmbeddedData) {
     const Database* db = tables_testing::embeddedData();
     ASSERT_NE(db, nullptr);
-    CalendarPage page = calendarPage(*db, tables_testing::FixedClock{});
+    CalendarPage page = calendarPage(*db, tables_testing::fixedClock());
     EXPECT_FALSE(page.exists);
     EXPECT_EQ(page.message, "Calendar Data does not exist for 2017");
     EXPECT_TRUE(page.coloured.empty());
@@ -65,7 +65,7 @@ TEST(Calendar, FiveRacesOf2018) {
     auto db = tables_testing::startDatabase(partialUpdate(5));
     ASSERT_NE(db, nullptr);
     ASSERT_EQ(db->LastSeason, 2018);
-    CalendarPage page = calendarPage(*db, tables_testing::FixedClock{});
+    CalendarPage page = calendarPage(*db, tables_testing::fixedClock());
     ASSERT_TRUE(page.exists);
     EXPECT_TRUE(page.message.empty());
     ASSERT_GE(page.coloured.size(), 6u);
@@ -89,7 +89,7 @@ TEST(Calendar, FiveRacesOf2018) {
 TEST(Calendar, WholeSeasonFromTheUpdateFile) {
     const Database* db = tables_testing::updatedData();
     ASSERT_NE(db, nullptr);
-    CalendarPage page = calendarPage(*db, tables_testing::FixedClock{});
+    CalendarPage page = calendarPage(*db, tables_testing::fixedClock());
     ASSERT_TRUE(page.exists);
     EXPECT_EQ(page.coloured[0].text, "   2025 Race Calendar");
     EXPECT_EQ(countColour(page, colour::Green), 24u);
@@ -110,7 +110,7 @@ TEST(Calendar, MoreRacesThanCalendarLinesAndLongNames) {
     }
     Database db;
     ASSERT_TRUE(tables_testing::deriveFrom(db, records));
-    CalendarPage page = calendarPage(db, tables_testing::FixedClock{});
+    CalendarPage page = calendarPage(db, tables_testing::fixedClock());
     ASSERT_TRUE(page.exists);
     EXPECT_EQ(countColour(page, colour::Green), 21u);
     EXPECT_EQ(page.coloured.back().text, "   Completed 22 of 21 Races.");

@@ -48,8 +48,8 @@ protected:
         }
         db.DriverChampList.add("1990|3|Alain Prost|Ferrari|2|30");
         db.DriverChampList.add("1991|1|Alain Prost|Ferrari|1|10");
-        tables_testing::QuietMessages messages;
-        ASSERT_TRUE(deriveLists(db, messages, nullptr, nullptr)) << messages.last;
+        tables_testing::RecordingMessages messages;
+        ASSERT_TRUE(deriveLists(db, messages, nullptr, nullptr)) << messages.last();
     }
 
     std::vector<std::string> block(int n) const {

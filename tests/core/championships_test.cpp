@@ -110,7 +110,7 @@ TEST(Championships, NamesDifferingInCaseAreOneChampion) {
 
 TEST(Championships, TitleCountFilesWrittenWithCrLf) {
     ChampionshipTables tables = championshipTables(champions(), ViewSettings{});
-    tables_testing::MemoryFiles files;
+    tables_testing::MemoryFileSystem files;
     files.files["/prog/DriverChamps.txt"] = "old";
     std::string error;
     ASSERT_TRUE(writeTitleCountFiles(files, "/prog/", tables, &error)) << error;
@@ -119,16 +119,17 @@ TEST(Championships, TitleCountFilesWrittenWithCrLf) {
               "0003|Juan Manuel Fangio\r\n");
     EXPECT_EQ(files.files["/prog/TeamChamps.txt"], "0001|Brabham-Repco Racing\r\n0001|Vanwall\r\n0002|Cooper-Climax\r\n");
     // A directory given without its separator still gets the files inside it.
-    tables_testing::MemoryFiles other;
+    tables_testing::MemoryFileSystem other;
     ASSERT_TRUE(writeTitleCountFiles(other, "/prog", tables));
     EXPECT_EQ(other.files.count("/prog/TeamChamps.txt"), 1u);
 }
 
 TEST(Championships, FailedWriteIsReportedAndKeepsTheOldFile) {
     ChampionshipTables tables = championshipTables(champions(), ViewSettings{});
-    tables_testing::MemoryFiles files;
+    tables_testing::MemoryFileSystem files;
     files.files["/prog/DriverChamps.txt"] = "old";
     files.failWrites = true;
+    files.writeError = "disk full";
     std::string error;
     EXPECT_FALSE(writeTitleCountFiles(files, "/prog/", tables, &error));
     EXPECT_NE(error.find("DriverChamps.txt"), std::string::npos);

@@ -1,7 +1,10 @@
 #pragma once
-// Recording fakes of the platform interfaces, shared by the core tests.
+// Recording fakes of the platform interfaces, shared by the core tests and the benchmark
+// (so nothing here needs GoogleTest).
 
+#include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,21 +13,26 @@
 
 namespace velmora::testing {
 
-// Files held in memory; writes into a directory listed in `readOnlyDirs` fail.
+// Files held in memory. A write fails into a folder listed in `readOnlyDirs` ("permission
+// denied"), and with `writeError` to a path in `failingWrites` or anywhere while
+// `failWrites` is set. A read of a path in `unreadable` fails ("access denied").
 class MemoryFileSystem : public FileSystem {
 public:
     std::map<std::string, std::string> files;
-    std::vector<std::string> readOnlyDirs;
-    std::vector<std::string> unreadable;
+    std::set<std::string> readOnlyDirs;
+    std::set<std::string> failingWrites;
+    bool failWrites = false;
+    std::string writeError = "there is not enough space on the disk";
+    std::set<std::string> unreadable;
+    std::vector<std::string> writes; // paths written, in order
     std::vector<std::string> createdDirs;
 
     bool exists(const std::string& path) const override { return files.count(path) > 0; }
     std::optional<std::string> readFile(const std::string& path, std::string* error = nullptr) const override {
-        for (const auto& u : unreadable)
-            if (u == path) {
-                if (error) *error = "access denied";
-                return std::nullopt;
-            }
+        if (unreadable.count(path)) {
+            if (error) *error = "access denied";
+            return std::nullopt;
+        }
         auto it = files.find(path);
         if (it == files.end()) {
             if (error) *error = "no such file";
@@ -35,10 +43,15 @@ public:
     bool writeFileAtomic(const std::string& path, const std::string& bytes, std::string* error = nullptr) override {
         for (const auto& dir : readOnlyDirs)
             if (path.rfind(dir, 0) == 0) {
-                if (error) *error = "read-only folder";
+                if (error) *error = "permission denied";
                 return false;
             }
+        if (failWrites || failingWrites.count(path)) {
+            if (error) *error = writeError;
+            return false;
+        }
         files[path] = bytes;
+        writes.push_back(path);
         return true;
     }
     bool createDirectories(const std::string& path) override {
@@ -53,24 +66,35 @@ struct RecordedMessage {
     Buttons buttons;
 };
 
-// Records every box and answers from a script (Ok / Yes by default).
+// Records every box and answers from `answers` in order; once they are used up, `unscripted`
+// gives the answer (Yes to a question, OK to anything else).
 class RecordingMessages : public MessageBoxes {
 public:
     std::vector<RecordedMessage> shown;
-    std::vector<Button> answers;
+    std::deque<Button> answers;
+
     Button show(MessageKind kind, const std::string& text, Buttons buttons = Buttons::Ok) override {
         shown.push_back({kind, text, buttons});
         if (!answers.empty()) {
             Button b = answers.front();
-            answers.erase(answers.begin());
+            answers.pop_front();
             return b;
         }
-        return buttons == Buttons::YesNo ? Button::Yes : Button::Ok;
+        return unscripted(shown.back());
+    }
+    // The text of the latest box, empty when none was shown.
+    std::string last() const { return shown.empty() ? std::string() : shown.back().text; }
+
+protected:
+    virtual Button unscripted(const RecordedMessage& box) {
+        return box.buttons == Buttons::YesNo ? Button::Yes : Button::Ok;
     }
 };
 
 class FixedClock : public Clock {
 public:
+    FixedClock() = default;
+    explicit FixedClock(const DateTime& at) : when(at) {}
     DateTime when{2026, 12, 11, 14, 30, 0};
     DateTime now() const override { return when; }
 };

@@ -4,45 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <string>
 
 #include <unistd.h>
 
+#include "core_fakes.h"
 #include "settings/IniFile.h"
 
 using namespace velmora;
 
 namespace {
 
-// Files in memory; writes can be made to fail, reads too.
-class MemoryFiles : public FileSystem {
-public:
-    std::map<std::string, std::string> files;
-    bool refuseWrites = false;
-    bool refuseReads = false;
-    int writes = 0;
-
-    bool exists(const std::string& path) const override { return files.count(path) != 0; }
-    std::optional<std::string> readFile(const std::string& path, std::string* error) const override {
-        auto it = files.find(path);
-        if (refuseReads || it == files.end()) {
-            if (error) *error = "permission denied";
-            return std::nullopt;
-        }
-        return it->second;
-    }
-    bool writeFileAtomic(const std::string& path, const std::string& bytes, std::string* error) override {
-        if (refuseWrites) {
-            if (error) *error = "read-only directory";
-            return false;
-        }
-        ++writes;
-        files[path] = bytes;
-        return true;
-    }
-    bool createDirectories(const std::string&) override { return true; }
-};
+using velmora::testing::MemoryFileSystem;
 
 const std::string kPath = "/prog/Velmora.INI";
 
@@ -89,7 +62,7 @@ TEST(IniFile, ReadsWindowsFilesWhateverTheLineEndsAndMark) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        MemoryFiles files;
+        MemoryFileSystem files;
         files.files[kPath] = c.bytes;
         IniFileStore ini(files);
         ASSERT_TRUE(ini.open(kPath));
@@ -103,12 +76,12 @@ TEST(IniFile, ReadsWindowsFilesWhateverTheLineEndsAndMark) {
         EXPECT_EQ(ini.readInteger("SEARCH", "Engine", -7), -7); // missing key
         EXPECT_EQ(ini.readString("COLOURS", "Results", "def"), "def"); // missing section
         EXPECT_TRUE(ini.close());
-        EXPECT_EQ(files.writes, 0); // a group of reads writes nothing
+        EXPECT_TRUE(files.writes.empty()); // a group of reads writes nothing
     }
 }
 
 TEST(IniFile, RewriteKeepsEverythingElseAndTheFileSpelling) {
-    MemoryFiles files;
+    MemoryFileSystem files;
     files.files[kPath] = kWindowsFile;
     IniFileStore ini(files);
     ASSERT_TRUE(ini.open(kPath));
@@ -145,7 +118,7 @@ TEST(IniFile, RewriteKeepsEverythingElseAndTheFileSpelling) {
 }
 
 TEST(IniFile, LineEndsAndMarkOfAnOldFileAreNormalisedOrKept) {
-    MemoryFiles files;
+    MemoryFileSystem files;
     files.files[kPath] = "\xEF\xBB\xBF[HEADER]\nLast Access=x\n";
     IniFileStore ini(files);
     ASSERT_TRUE(ini.open(kPath));
@@ -155,7 +128,7 @@ TEST(IniFile, LineEndsAndMarkOfAnOldFileAreNormalisedOrKept) {
 }
 
 TEST(IniFile, MissingFileReadsEmptyAndTheFirstWriteCreatesIt) {
-    MemoryFiles files;
+    MemoryFileSystem files;
     IniFileStore ini(files);
     ASSERT_TRUE(ini.open(kPath));
     EXPECT_EQ(ini.readString("HEADER", "Last Access", "none"), "none");
@@ -182,7 +155,7 @@ TEST(IniFile, IntegerAndBooleanValues) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
-        MemoryFiles files;
+        MemoryFileSystem files;
         files.files[kPath] = std::string("[S]\r\nK=") + c.stored + "\r\n[T]\r\nK=" + c.stored + "\r\n";
         IniFileStore ini(files);
         ASSERT_TRUE(ini.open(kPath));
@@ -194,10 +167,11 @@ TEST(IniFile, IntegerAndBooleanValues) {
 }
 
 TEST(IniFile, FailedWriteIsReportedAndLeavesTheOldFile) {
-    MemoryFiles files;
+    MemoryFileSystem files;
     files.files[kPath] = kWindowsFile;
     IniFileStore ini(files);
-    files.refuseWrites = true;
+    files.failWrites = true;
+    files.writeError = "read-only directory";
     ASSERT_TRUE(ini.open(kPath));
     ini.writeString("HEADER", "Last Access", "now");
     std::string error;
@@ -207,9 +181,9 @@ TEST(IniFile, FailedWriteIsReportedAndLeavesTheOldFile) {
 }
 
 TEST(IniFile, UnreadableFileIsNeverReplaced) {
-    MemoryFiles files;
+    MemoryFileSystem files;
     files.files[kPath] = kWindowsFile;
-    files.refuseReads = true;
+    files.unreadable.insert(kPath);
     IniFileStore ini(files);
     std::string error;
     EXPECT_FALSE(ini.open(kPath, &error));
@@ -217,7 +191,7 @@ TEST(IniFile, UnreadableFileIsNeverReplaced) {
     EXPECT_EQ(ini.readInteger("PRINT", "Lines", 200), 200);
     ini.writeString("HEADER", "Last Access", "now");
     EXPECT_FALSE(ini.close(&error));
-    EXPECT_EQ(files.writes, 0);
+    EXPECT_TRUE(files.writes.empty());
     EXPECT_EQ(files.files[kPath], kWindowsFile);
 }
 

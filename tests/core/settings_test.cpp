@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
+#include "core_fakes.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 
@@ -16,43 +15,11 @@ using namespace velmora;
 
 namespace {
 
-// Files in memory. Writes into any directory listed in readOnlyDirs fail, as they
-// would in a directory the user may not write to.
-class MemoryFiles : public FileSystem {
-public:
-    std::map<std::string, std::string> files;
-    std::set<std::string> readOnlyDirs;
-    std::vector<std::string> createdDirs;
+using velmora::testing::FixedClock;
+using velmora::testing::MemoryFileSystem;
 
-    bool exists(const std::string& path) const override { return files.count(path) != 0; }
-    std::optional<std::string> readFile(const std::string& path, std::string* error) const override {
-        auto it = files.find(path);
-        if (it == files.end()) {
-            if (error) *error = "no such file";
-            return std::nullopt;
-        }
-        return it->second;
-    }
-    bool writeFileAtomic(const std::string& path, const std::string& bytes, std::string* error) override {
-        for (const auto& dir : readOnlyDirs)
-            if (path.rfind(dir, 0) == 0) {
-                if (error) *error = "permission denied";
-                return false;
-            }
-        files[path] = bytes;
-        return true;
-    }
-    bool createDirectories(const std::string& path) override {
-        createdDirs.push_back(path);
-        return true;
-    }
-};
-
-class FixedClock : public Clock {
-public:
-    DateTime when{2024, 3, 7, 9, 5, 1};
-    DateTime now() const override { return when; }
-};
+// The time every test runs at.
+const DateTime kNow{2024, 3, 7, 9, 5, 1};
 
 // Sets an environment variable for one test and restores it afterwards.
 class EnvVar {
@@ -76,9 +43,9 @@ const std::string kDir = "/home/user/f1/";
 const std::string kFile = kDir + "Velmora.INI";
 
 struct Fixture {
-    MemoryFiles files;
+    MemoryFileSystem files;
     IniFileStore ini{files};
-    FixedClock clock;
+    FixedClock clock{kNow};
     Settings settings;
 
     Fixture() {
@@ -327,7 +294,7 @@ TEST(Settings, StartupReadsInItsFixedOrder) {
         }
     } store;
     Settings s;
-    FixedClock clock;
+    FixedClock clock{kNow};
     ASSERT_TRUE(readStartupSettings(store, s, 1920, 1080, clock));
     const std::vector<std::string> expected{
         "open",
@@ -381,7 +348,7 @@ TEST(Settings, FailedSaveIsReportedAndTheOldFileStaysWhole) {
          }},
         {"start-up", [](IniStore& i, const Settings& s, std::string* e) {
              Settings copy = s;
-             return readStartupSettings(i, copy, 1920, 1080, FixedClock{}, e);
+             return readStartupSettings(i, copy, 1920, 1080, FixedClock{kNow}, e);
          }},
     };
     for (const auto& [name, save] : saves) {

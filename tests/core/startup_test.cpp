@@ -278,7 +278,7 @@ TEST(Startup, FileWithoutSeparatorsIsReadWithoutRunningPastItsEnd) {
 TEST(Startup, UnreadableUpdateFileWarnsAndGoesOnWithTheBuiltInData) {
     StartupRun run;
     run.files.files[kDir + "update.txt"] = updateWithRaces(3);
-    run.files.unreadable.push_back(kDir + "update.txt");
+    run.files.unreadable.insert(kDir + "update.txt");
     run.start();
     ASSERT_TRUE(run.result.ok);
     EXPECT_EQ(run.db().RaceCount, 976);
@@ -429,7 +429,7 @@ TEST(Startup, SavedSelectionsPickTheirItems) {
 
 TEST(Startup, ReadOnlyProgramDirectoryMovesEverythingToTheFallback) {
     StartupRun run;
-    run.files.readOnlyDirs.push_back(kDir);
+    run.files.readOnlyDirs.insert(kDir);
     run.start();
     ASSERT_TRUE(run.result.ok);
     const std::string fallback = run.result.settings.programDir;

@@ -4,56 +4,23 @@
 
 #include <cstdio>
 #include <fstream>
-#include <map>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core_fakes.h"
 #include "data/Startup.h"
 #include "settings/IniFile.h"
 
 namespace velmora::tables_testing {
 
-class MemoryFiles : public FileSystem {
-public:
-    std::map<std::string, std::string> files;
-    bool failWrites = false;
-    bool exists(const std::string& path) const override { return files.count(path) != 0; }
-    std::optional<std::string> readFile(const std::string& path, std::string* error) const override {
-        auto it = files.find(path);
-        if (it == files.end()) {
-            if (error) *error = "no such file";
-            return std::nullopt;
-        }
-        return it->second;
-    }
-    bool writeFileAtomic(const std::string& path, const std::string& bytes, std::string* error) override {
-        if (failWrites) {
-            if (error) *error = "disk full";
-            return false;
-        }
-        files[path] = bytes;
-        return true;
-    }
-    bool createDirectories(const std::string&) override { return true; }
-};
+using testing::MemoryFileSystem;
+using testing::RecordingMessages;
 
-class QuietMessages : public MessageBoxes {
-public:
-    std::string last;
-    Button show(MessageKind, const std::string& text, Buttons) override {
-        last = text;
-        return Button::Ok;
-    }
-};
-
-class FixedClock : public Clock {
-public:
-    DateTime when{2018, 5, 20, 12, 0, 0};
-    DateTime now() const override { return when; }
-};
+// The day the calendar is drawn on: between the fifth and sixth races of 2018.
+inline testing::FixedClock fixedClock() { return testing::FixedClock({2018, 5, 20, 12, 0, 0}); }
 
 inline std::string readSourceFile(const std::string& relative) {
     std::ifstream in(std::string(VELMORA_SOURCE_DIR) + "/" + relative, std::ios::binary);
@@ -75,11 +42,11 @@ constexpr const char* kProgramDir = "/velmora/";
 
 // Runs the start-up; `update` is placed as update.txt when not empty.
 inline std::unique_ptr<Database> startDatabase(const std::string& update = {}) {
-    MemoryFiles files;
+    MemoryFileSystem files;
     if (!update.empty()) files.files[std::string(kProgramDir) + "update.txt"] = update;
     IniFileStore ini(files);
-    QuietMessages messages;
-    FixedClock clock;
+    RecordingMessages messages;
+    testing::FixedClock clock = fixedClock();
     StartupEnvironment env;
     env.currentDir = kProgramDir;
     env.files = &files;
@@ -120,7 +87,7 @@ inline bool deriveFrom(Database& db, const std::vector<std::string>& records) {
         db.RaceList.add(record);
         db.CommentList.add("");
     }
-    QuietMessages messages;
+    RecordingMessages messages;
     return deriveLists(db, messages, nullptr, nullptr);
 }
 

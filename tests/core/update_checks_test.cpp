@@ -57,9 +57,9 @@ TEST_F(UpdateChecks, RaceFieldsAsWritten) {
         editor.setValue("SpinEdit16", c.m);
         editor.setText("Edit5", c.seconds);
         editor.setText("Memo1", c.memo);
-        boxes.script = {Button::Ok}; // answers the weekday question when there is one
+        boxes.answers = {Button::Ok}; // answers the weekday question when there is one
         editor.save();
-        boxes.script.clear();
+        boxes.answers.clear();
         LineFields f = splitrecord(editor.composedRace);
         EXPECT_EQ(f[1], c.date);
         EXPECT_EQ(f[4], c.distance);
@@ -138,7 +138,7 @@ TEST_F(UpdateChecks, WeekdayQuestion) {
     editor.open();
     fillRace();
     editor.setValue("SpinEdit2", 24); // Saturday 24 March 2018
-    boxes.script = {Button::Cancel};
+    boxes.answers = {Button::Cancel};
     editor.save();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, MessageKind::Information);
@@ -147,7 +147,7 @@ TEST_F(UpdateChecks, WeekdayQuestion) {
               "The date you have entered is Saturday, not a Sunday.\n\nClick OK to continue, or Cancel to abort the save.");
     EXPECT_FALSE(files.exists(updatePath()));
 
-    boxes.script = {Button::Ok};
+    boxes.answers = {Button::Ok};
     editor.save();
     EXPECT_EQ(splitrecord(file())[1], "24/03/2018");
 }

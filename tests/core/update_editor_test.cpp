@@ -95,7 +95,7 @@ TEST_F(UpdateEditorModel, DeleteKeepsASafetyCopyAndTheOrder) {
     openWith(lines);
     editor.moveRace(-3); // race 3 of 5
     editor.setChecked("CheckBox1", true);
-    boxes.script = {Button::Cancel};
+    boxes.answers = {Button::Cancel};
     editor.click("Button4");
     EXPECT_EQ(boxes.shown.back().buttons, Buttons::OkCancel);
     EXPECT_EQ(boxes.shown.back().text,
@@ -106,7 +106,7 @@ TEST_F(UpdateEditorModel, DeleteKeepsASafetyCopyAndTheOrder) {
               "renaming the back up one.  Cancel this dialog and click the Help button for more information.");
     EXPECT_EQ(file(), crlf(lines));
 
-    boxes.script = {Button::Ok};
+    boxes.answers = {Button::Ok};
     editor.click("Button4");
     std::vector<std::string> races = fiveRaces();
     races.erase(races.begin() + 2);
@@ -150,7 +150,7 @@ TEST_F(UpdateEditorModel, AFailedSafetyCopyStopsTheDelete) {
     files.failingWrites.insert(std::string(kDir) + "UpdateBeforeDelete.txt");
     editor.moveRace(-1);
     editor.setChecked("CheckBox1", true);
-    boxes.script = {Button::Ok};
+    boxes.answers = {Button::Ok};
     editor.deleteRecords();
     EXPECT_EQ(boxes.last(), "The safety copy \"UpdateBeforeDelete.txt\" could not be written:\n\n"
                             "  there is not enough space on the disk\n\nNothing has been deleted.");
@@ -159,7 +159,7 @@ TEST_F(UpdateEditorModel, AFailedSafetyCopyStopsTheDelete) {
 
     // A failed write of the file itself after the copy: nothing deleted either.
     files.failingWrites = {updatePath()};
-    boxes.script = {Button::Ok};
+    boxes.answers = {Button::Ok};
     editor.deleteRecords();
     EXPECT_EQ(file(), crlf(lines));
     EXPECT_EQ(editor.EditRaceList.size(), 5u);
@@ -272,12 +272,12 @@ TEST_F(UpdateEditorModel, EveryInputMarksAChangeAndCancelAsks) {
     EXPECT_TRUE(boxes.shown.empty());
 
     editor.setText("Edit4", "Mercedes");
-    boxes.script = {Button::No};
+    boxes.answers = {Button::No};
     EXPECT_FALSE(editor.click("Button1"));
     EXPECT_EQ(boxes.last(), "Changes have been made and not saved.\n\nClose Update Form anyway and loose changes?");
     EXPECT_EQ(boxes.shown.back().buttons, Buttons::YesNo);
     EXPECT_EQ(editor.text("Edit4"), "Mercedes");
-    boxes.script = {Button::Yes};
+    boxes.answers = {Button::Yes};
     EXPECT_TRUE(editor.click("Button1"));
     EXPECT_EQ(file(), crlf(withSections(fiveRaces())));
 }

@@ -72,7 +72,7 @@ TEST(UpdateEditorStartup, AddCorrectAndDeleteTheFirstRaceOf2018) {
     std::string beforeDelete = files.files[std::string(kProgram) + "update.txt"];
     editor.click("SpeedButton2");
     editor.setChecked("CheckBox1", true);
-    boxes.script = {Button::Ok};
+    boxes.answers = {Button::Ok};
     editor.click("Button4");
     EXPECT_EQ(files.files[std::string(kProgram) + "update.txt"], "***\r\n+++\r\n");
     EXPECT_EQ(files.files[std::string(kProgram) + "UpdateBeforeDelete.txt"], beforeDelete);

@@ -1,74 +1,27 @@
 #pragma once
-// Fakes for the update editor tests: an in-memory file system whose writes can be made
-// to fail, message boxes that record what they show and answer from a script, and a
-// small set of start-up lists.
+// For the update editor tests: message boxes that answer from a script and let no question
+// pass unanswered, a small set of start-up lists, and an editor on files held in memory.
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
+#include "core_fakes.h"
 #include "data/Database.h"
-#include "platform/Platform.h"
 #include "update/UpdateEditor.h"
 
 namespace velmora::testing {
 
-class MemoryFiles : public FileSystem {
-public:
-    std::map<std::string, std::string> files;
-    std::set<std::string> failingWrites; // paths whose writeFileAtomic fails
-    std::set<std::string> unreadable;
-    std::vector<std::string> writes;     // paths written, in order
-
-    bool exists(const std::string& path) const override { return files.count(path) > 0; }
-    std::optional<std::string> readFile(const std::string& path, std::string* error) const override {
-        auto it = files.find(path);
-        if (it == files.end() || unreadable.count(path)) {
-            if (error) *error = "access denied";
-            return std::nullopt;
-        }
-        return it->second;
+// Every question must be answered from `answers`: one left unanswered fails the test and is
+// answered No or Cancel. A box with only an OK button needs no answer.
+class ScriptedBoxes : public RecordingMessages {
+protected:
+    Button unscripted(const RecordedMessage& box) override {
+        if (box.buttons != Buttons::Ok) ADD_FAILURE() << "unexpected question: " << box.text;
+        return box.buttons == Buttons::YesNo ? Button::No
+                                             : (box.buttons == Buttons::OkCancel ? Button::Cancel : Button::Ok);
     }
-    bool writeFileAtomic(const std::string& path, const std::string& bytes, std::string* error) override {
-        if (failingWrites.count(path)) {
-            if (error) *error = "there is not enough space on the disk";
-            return false;
-        }
-        files[path] = bytes;
-        writes.push_back(path);
-        return true;
-    }
-    bool createDirectories(const std::string&) override { return true; }
-};
-
-struct Shown {
-    MessageKind kind;
-    std::string text;
-    Buttons buttons;
-};
-
-// Answers each box from the script in order; with the script used up, a box with only
-// an OK button is answered OK, and any question fails the test.
-class ScriptedBoxes : public MessageBoxes {
-public:
-    std::vector<Shown> shown;
-    std::deque<Button> script;
-
-    Button show(MessageKind kind, const std::string& text, Buttons buttons) override {
-        shown.push_back({kind, text, buttons});
-        if (!script.empty()) {
-            Button b = script.front();
-            script.pop_front();
-            return b;
-        }
-        if (buttons != Buttons::Ok) ADD_FAILURE() << "unexpected question: " << text;
-        return buttons == Buttons::YesNo ? Button::No : (buttons == Buttons::OkCancel ? Button::Cancel : Button::Ok);
-    }
-    std::string last() const { return shown.empty() ? std::string() : shown.back().text; }
 };
 
 inline Database smallDatabase() {
@@ -104,7 +57,7 @@ inline std::string race(const std::string& date, const std::string& comment = ""
 
 struct EditorFixture : ::testing::Test {
     Database db = smallDatabase();
-    MemoryFiles files;
+    MemoryFileSystem files;
     ScriptedBoxes boxes;
     UpdateEditor editor{db, files, boxes, kDir};
 
