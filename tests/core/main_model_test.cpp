@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -61,16 +60,9 @@ public:
     void setText(const std::string& t) override { text = t; }
 };
 
-std::string readRepoFile(const std::string& relative) {
-    std::ifstream in(std::string(VELMORA_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 // An update file with the first `races` races of 2018 and no championship records.
 std::string partial2018(int races) {
-    std::istringstream in(readRepoFile("examples/update-2018-2025.txt"));
+    std::istringstream in(testing::readSourceFile("examples/update-2018-2025.txt"));
     std::string line, out;
     for (int i = 0; i < races && std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();

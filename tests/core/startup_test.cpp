@@ -2,14 +2,10 @@
 // derived lists, statistics, export files and the opening text.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-#include "core_fakes.h"
 #include "data/RaceDataUnit.h"
 #include "data/Startup.h"
 #include "data/TextFile.h"
-#include "settings/IniFile.h"
+#include "startup_fixture.h"
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -17,13 +13,6 @@ using namespace velmora::testing;
 namespace {
 
 const std::string kDir = "/data/velmora/";
-
-std::string readSource(const std::string& relative) {
-    std::ifstream in(std::string(VELMORA_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class RecordingProgress : public StartupProgress {
 public:
@@ -42,23 +31,13 @@ struct StartupRun {
     RecordingProgress progress;
     StartupResult result;
 
-    void start() {
-        IniFileStore ini(files);
-        StartupEnvironment env;
-        env.currentDir = "/data/velmora";
-        env.files = &files;
-        env.ini = &ini;
-        env.messages = &messages;
-        env.clock = &clock;
-        env.progress = &progress;
-        result = runStartup(env);
-    }
+    void start() { result = startInMemory(files, messages, clock, "/data/velmora", &progress); }
     const Database& db() const { return *result.db; }
 };
 
 // The first `races` race lines of the shipped 2018-2025 update file as a file of their own.
 std::string updateWithRaces(size_t races, bool withSeparators = true) {
-    auto lines = splitLines(readSource("tools/comments/update-2018-2025-nocomments.txt"));
+    auto lines = splitLines(readSourceFile("tools/comments/update-2018-2025-nocomments.txt"));
     std::vector<std::string> out(lines.begin(), lines.begin() + static_cast<long>(races));
     if (withSeparators) {
         out.push_back("***");
@@ -158,7 +137,7 @@ TEST(Startup, FiveRacesOf2018AreMergedAfterTheEmbeddedRaces) {
 
 TEST(Startup, TheShippedUpdateFileBringsTheDataTo2025) {
     StartupRun run;
-    run.files.files[kDir + "update.txt"] = readSource("examples/update-2018-2025.txt");
+    run.files.files[kDir + "update.txt"] = readSourceFile("examples/update-2018-2025.txt");
     run.start();
     ASSERT_TRUE(run.result.ok) << (run.messages.shown.empty() ? "" : run.messages.shown[0].text);
     const Database& db = run.db();
@@ -203,7 +182,7 @@ TEST(Startup, UpdateFilesThatDoNotFollowTheEmbeddedSeasonAreIgnored) {
 }
 
 TEST(Startup, ChampionshipRecordsMergeByTheirRules) {
-    auto lines = splitLines(readSource("tools/comments/update-2018-2025-nocomments.txt"));
+    auto lines = splitLines(readSourceFile("tools/comments/update-2018-2025-nocomments.txt"));
     // All races of 2018 and 2019 with both seasons' championship records.
     std::vector<std::string> file;
     for (const auto& l : lines)

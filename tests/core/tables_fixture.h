@@ -1,76 +1,24 @@
 #pragma once
-// The real data for the table, career, specials and calendar tests: a full start-up on
-// files held in memory, with or without the 2018-2025 update file as update.txt.
+// For the table, career, specials and calendar tests: the real data from a start-up on files
+// held in memory (with or without the 2018-2025 update file), and race records made up.
 
 #include <cstdio>
-#include <fstream>
-#include <memory>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "core_fakes.h"
-#include "data/Startup.h"
-#include "settings/IniFile.h"
+#include "startup_fixture.h"
 
 namespace velmora::tables_testing {
 
+using testing::embeddedData;
 using testing::MemoryFileSystem;
 using testing::RecordingMessages;
+using testing::startDatabase;
+using testing::updatedData;
+using testing::updateFile2018to2025;
 
 // The day the calendar is drawn on: between the fifth and sixth races of 2018.
 inline testing::FixedClock fixedClock() { return testing::FixedClock({2018, 5, 20, 12, 0, 0}); }
-
-inline std::string readSourceFile(const std::string& relative) {
-    std::ifstream in(std::string(VELMORA_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-// The 2018-2025 update file shipped with the program (its race lines without comments
-// when the commented example is not there).
-inline std::string updateFile2018to2025() {
-    std::string text = readSourceFile("examples/update-2018-2025.txt");
-    if (text.empty()) text = readSourceFile("tools/comments/update-2018-2025-nocomments.txt");
-    return text;
-}
-
-constexpr const char* kProgramDir = "/velmora/";
-
-// Runs the start-up; `update` is placed as update.txt when not empty.
-inline std::unique_ptr<Database> startDatabase(const std::string& update = {}) {
-    MemoryFileSystem files;
-    if (!update.empty()) files.files[std::string(kProgramDir) + "update.txt"] = update;
-    IniFileStore ini(files);
-    RecordingMessages messages;
-    testing::FixedClock clock = fixedClock();
-    StartupEnvironment env;
-    env.currentDir = kProgramDir;
-    env.files = &files;
-    env.ini = &ini;
-    env.messages = &messages;
-    env.clock = &clock;
-    StartupResult result = runStartup(env);
-    return result.ok ? std::move(result.db) : nullptr;
-}
-
-// Built once per test binary: the embedded data alone, and with the update file
-// (null when the start-up failed).
-inline const Database* embeddedData() {
-    static std::unique_ptr<Database> db = startDatabase();
-    return db.get();
-}
-inline const Database* updatedData() {
-    static std::unique_ptr<Database> db = startDatabase(updateFile2018to2025());
-    return db.get();
-}
-
-} // namespace velmora::tables_testing
-
-namespace velmora::tables_testing {
 
 // A plain race record: one driver and one team per place, engines named as the teams.
 inline std::string simpleRace(const std::string& date, const std::string& venue, const std::string& circuit,

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,32 @@ inline std::string race(const std::string& date, const std::string& comment = ""
            comment;
 }
 
+// Vettel, Hamilton and Raikkonen on Sunday 25 March in the race inputs, `distance` km in one
+// hour, `minutes` and `seconds`, and the race box ticked. The season is set when `season`
+// is given; otherwise it stays as the editor shows it.
+inline void fillAustralianRace(UpdateEditor& editor, const std::string& distance, int minutes,
+                               const std::string& seconds, std::optional<int> season = std::nullopt) {
+    editor.setValue("SpinEdit2", 25);
+    editor.setValue("SpinEdit3", 3);
+    if (season) editor.setValue("SpinEdit4", *season);
+    editor.setText("ComboBox10", "Australia");
+    editor.setText("ComboBox11", "Melbourne");
+    editor.setText("Edit1", distance);
+    editor.setText("ComboBox1", "Vettel Sebastian");
+    editor.setText("ComboBox12", "Ferrari");
+    editor.setText("ComboBox13", "Ferrari");
+    editor.setText("ComboBox4", "Hamilton Lewis");
+    editor.setText("ComboBox14", "Mercedes");
+    editor.setText("ComboBox15", "Mercedes");
+    editor.setText("ComboBox7", "Raikkonen Kimi");
+    editor.setText("ComboBox16", "Ferrari");
+    editor.setText("ComboBox17", "Ferrari");
+    editor.setValue("SpinEdit15", 1);
+    editor.setValue("SpinEdit16", minutes);
+    editor.setText("Edit5", seconds);
+    editor.setChecked("CheckBox1", true);
+}
+
 struct EditorFixture : ::testing::Test {
     Database db = smallDatabase();
     MemoryFileSystem files;
@@ -68,27 +95,7 @@ struct EditorFixture : ::testing::Test {
     std::string file() { return files.files[updatePath()]; }
 
     // A complete race of Sunday 25 March 2018 in the race inputs, the box ticked.
-    void fillRace() {
-        editor.setValue("SpinEdit2", 25);
-        editor.setValue("SpinEdit3", 3);
-        editor.setValue("SpinEdit4", 2018);
-        editor.setText("ComboBox10", "Australia");
-        editor.setText("ComboBox11", "Melbourne");
-        editor.setText("Edit1", "187.82");
-        editor.setText("ComboBox1", "Vettel Sebastian");
-        editor.setText("ComboBox12", "Ferrari");
-        editor.setText("ComboBox13", "Ferrari");
-        editor.setText("ComboBox4", "Hamilton Lewis");
-        editor.setText("ComboBox14", "Mercedes");
-        editor.setText("ComboBox15", "Mercedes");
-        editor.setText("ComboBox7", "Raikkonen Kimi");
-        editor.setText("ComboBox16", "Ferrari");
-        editor.setText("ComboBox17", "Ferrari");
-        editor.setValue("SpinEdit15", 1);
-        editor.setValue("SpinEdit16", 48);
-        editor.setText("Edit5", "15.5");
-        editor.setChecked("CheckBox1", true);
-    }
+    void fillRace() { fillAustralianRace(editor, "187.82", 48, "15.5", 2018); }
     // A complete 2018 championship in the championship inputs, the box ticked.
     void fillChampionship() {
         editor.setValue("SpinEdit1", 2018);
