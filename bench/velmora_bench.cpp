@@ -6,99 +6,37 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <fstream>
-#include <map>
-#include <memory>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "data/RaceDataUnit.h"
 #include "data/Startup.h"
 #include "data/TextFile.h"
-#include "settings/IniFile.h"
+#include "startup_fixture.h"
 #include "views/Views.h"
 
 using namespace velmora;
 
 namespace {
 
-class MemoryFiles : public FileSystem {
-public:
-    std::map<std::string, std::string> files;
-    bool exists(const std::string& path) const override { return files.count(path) != 0; }
-    std::optional<std::string> readFile(const std::string& path, std::string* error) const override {
-        auto it = files.find(path);
-        if (it == files.end()) {
-            if (error) *error = "no such file";
-            return std::nullopt;
-        }
-        return it->second;
-    }
-    bool writeFileAtomic(const std::string& path, const std::string& bytes, std::string*) override {
-        files[path] = bytes;
-        return true;
-    }
-    bool createDirectories(const std::string&) override { return true; }
-};
+using testing::FixedClock;
+using testing::RecordingMessages;
 
-class SilentMessages : public MessageBoxes {
-public:
-    Button show(MessageKind, const std::string&, Buttons) override { return Button::Ok; }
-};
-
-class FixedClock : public Clock {
-public:
-    DateTime now() const override { return DateTime{2025, 12, 8, 12, 0, 0}; }
-};
-
-std::string updateFileText() {
-    for (const char* relative : {"/examples/update-2018-2025.txt", "/tools/comments/update-2018-2025-nocomments.txt"}) {
-        std::ifstream in(std::string(VELMORA_SOURCE_DIR) + relative, std::ios::binary);
-        if (!in) continue;
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-    return {};
+// The data as the start-up on files held in memory gives it (the fakes and start-up shared
+// with the tests, headers that need no GoogleTest).
+const Database& data(const benchmark::State& state) {
+    return *(state.range(0) ? testing::updatedData() : testing::embeddedData());
 }
-
-const char* const kDir = "/velmora/";
-
-StartupResult startUp(const std::string& update) {
-    MemoryFiles files;
-    if (!update.empty()) files.files[std::string(kDir) + "update.txt"] = update;
-    IniFileStore ini(files);
-    SilentMessages messages;
-    FixedClock clock;
-    StartupEnvironment env;
-    env.currentDir = kDir;
-    env.files = &files;
-    env.ini = &ini;
-    env.messages = &messages;
-    env.clock = &clock;
-    return runStartup(env);
-}
-
-const Database& embeddedDb() {
-    static std::unique_ptr<Database> db = startUp({}).db;
-    return *db;
-}
-const Database& updatedDb() {
-    static std::unique_ptr<Database> db = startUp(updateFileText()).db;
-    return *db;
-}
-const Database& data(const benchmark::State& state) { return state.range(0) ? updatedDb() : embeddedDb(); }
 void label(benchmark::State& state) { state.SetLabel(state.range(0) ? "1950-2025" : "1950-2017"); }
 
 // ---------------------------------------------------------------- start-up
 
 void BM_Startup(benchmark::State& state) {
-    const std::string update = state.range(0) ? updateFileText() : std::string();
+    const std::string update = state.range(0) ? testing::updateFile2018to2025() : std::string();
     if (state.range(0) && update.empty()) state.SkipWithError("update file not found");
     for (auto _ : state) {
-        StartupResult result = startUp(update);
+        testing::MemoryFileSystem files;
+        StartupResult result = testing::startEmbedded(files, update);
         if (!result.ok) state.SkipWithError("start-up failed");
         benchmark::DoNotOptimize(result.db.get());
     }
@@ -110,14 +48,14 @@ BENCHMARK(BM_Startup)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 Database loadedLists(bool withUpdate) {
     Database db;
     fillEmbeddedTables(db);
-    if (withUpdate) mergeUpdateLines(db, splitLines(decodeText(updateFileText())));
+    if (withUpdate) mergeUpdateLines(db, splitLines(decodeText(testing::updateFile2018to2025())));
     return db;
 }
 
 // The program's analysis: seasons, names, win counts, season table and statistics.
 void BM_DeriveLists(benchmark::State& state) {
     const Database loaded = loadedLists(state.range(0) != 0);
-    SilentMessages messages;
+    RecordingMessages messages;
     for (auto _ : state) {
         state.PauseTiming();
         Database db = loaded;
@@ -286,7 +224,7 @@ BENCHMARK(BM_Specials)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_Calendar(benchmark::State& state) {
     const Database& db = data(state);
-    FixedClock clock;
+    FixedClock clock{{2025, 12, 8, 12, 0, 0}};
     for (auto _ : state) {
         CalendarPage page = calendarPage(db, clock);
         benchmark::DoNotOptimize(page.coloured.data());
