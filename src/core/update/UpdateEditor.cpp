@@ -131,6 +131,13 @@ int fieldCount(const std::string& line) {
     return count;
 }
 
+// Notes a record longer than its `fields` fields (`last` is the last one kept, as "6th").
+void noteExtraFields(const std::string& line, int fields, const char* last, std::vector<std::string>& problems) {
+    if (fieldCount(line) > fields)
+        problems.push_back("the record has more than " + std::to_string(fields) + " fields; what follows the " +
+                           last + " is not shown and is left out when the record is saved");
+}
+
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // The lines of a text file: CR LF, LF or CR end a line; a final line end adds no line.
@@ -588,9 +595,7 @@ void UpdateEditor::loadRace() {
     }
 
     memo_ = f[21];
-    if (fieldCount(line) > 21)
-        problems.push_back("the record has more than 21 fields; what follows the 21st is not shown and is left out "
-                           "when the record is saved");
+    noteExtraFields(line, 21, "21st", problems);
     reportUnreadable(RaceCursor, problems);
 }
 
@@ -620,6 +625,13 @@ int championshipNumber(const std::string& text, const char* what, std::vector<st
 }
 } // namespace
 
+UpdateEditor::KeptPoints UpdateEditor::loadPoints(int spinIndex, const std::string& text,
+                                                  std::vector<std::string>& problems) {
+    bool fraction = false;
+    setSpin(spinIndex, championshipNumber(text, "number of points", problems, &fraction));
+    return fraction ? KeptPoints{true, spin(spinIndex), text} : KeptPoints{};
+}
+
 void UpdateEditor::loadDriverChampionship() {
     const std::string& line = EditDriverChampList[static_cast<size_t>(DriverChampCursor - 1)];
     LineFields f = splitrecord(line);
@@ -629,12 +641,8 @@ void UpdateEditor::loadDriverChampionship() {
     combo(18) = update::displayName(f[3]);
     edit(4) = f[4];
     setSpin(7, championshipNumber(f[5], "number of wins", problems));
-    bool fraction = false;
-    setSpin(8, championshipNumber(f[6], "number of points", problems, &fraction));
-    keptDriverPoints_ = fraction ? KeptPoints{true, spin(8), f[6]} : KeptPoints{};
-    if (fieldCount(line) > 6)
-        problems.push_back("the record has more than 6 fields; what follows the 6th is not shown and is left out when "
-                           "the record is saved");
+    keptDriverPoints_ = loadPoints(8, f[6], problems);
+    noteExtraFields(line, 6, "6th", problems);
     reportUnreadable(driverChampFileLine(DriverChampCursor), problems);
 }
 
@@ -646,12 +654,8 @@ void UpdateEditor::loadTeamChampionship() {
     setSpin(9, championshipNumber(f[2], "number of races", problems));
     edit(3) = f[3];
     setSpin(10, championshipNumber(f[4], "number of wins", problems));
-    bool fraction = false;
-    setSpin(11, championshipNumber(f[5], "number of points", problems, &fraction));
-    keptTeamPoints_ = fraction ? KeptPoints{true, spin(11), f[5]} : KeptPoints{};
-    if (fieldCount(line) > 5)
-        problems.push_back("the record has more than 5 fields; what follows the 5th is not shown and is left out when "
-                           "the record is saved");
+    keptTeamPoints_ = loadPoints(11, f[5], problems);
+    noteExtraFields(line, 5, "5th", problems);
     reportUnreadable(teamChampFileLine(TeamChampCursor), problems);
 }
 
@@ -664,52 +668,34 @@ void UpdateEditor::loadChampionship() {
 
 // ---------------------------------------------------------------- navigation
 
-void UpdateEditor::moveRace(int step) {
-    RaceCursor += step;
-    int count = static_cast<int>(EditRaceList.size());
-    if (RaceCursor < 1) RaceCursor = 1;
-    if (RaceCursor > count) RaceCursor = count + 1;
-    if (RaceCursor == count + 1) {
-        label1_ = "Adding Race " + std::to_string(RaceCursor);
+void UpdateEditor::placeCursor(int& cursor, int count, const char* what, std::string& caption,
+                               void (UpdateEditor::*load)()) {
+    if (cursor < 1) cursor = 1;
+    if (cursor > count) cursor = count + 1;
+    if (cursor == count + 1) {
+        caption = std::string("Adding ") + what + " " + std::to_string(cursor);
         dolists();
         deleteEnabled_ = false;
     } else {
-        label1_ = "Editting Race " + std::to_string(RaceCursor);
+        caption = std::string("Editting ") + what + " " + std::to_string(cursor);
         deleteEnabled_ = true;
-        loadRace();
+        (this->*load)();
     }
+}
+
+void UpdateEditor::moveRace(int step) {
+    RaceCursor += step;
+    placeCursor(RaceCursor, static_cast<int>(EditRaceList.size()), "Race", label1_, &UpdateEditor::loadRace);
     FormChanged = false;
 }
 
 void UpdateEditor::moveChampionship(int step) {
     DriverChampCursor += step;
     TeamChampCursor += step;
-
-    int drivers = static_cast<int>(EditDriverChampList.size());
-    if (DriverChampCursor < 1) DriverChampCursor = 1;
-    if (DriverChampCursor > drivers) DriverChampCursor = drivers + 1;
-    if (DriverChampCursor == drivers + 1) {
-        label40_ = "Adding Championship " + std::to_string(DriverChampCursor);
-        dolists();
-        deleteEnabled_ = false;
-    } else {
-        label40_ = "Editting Championship " + std::to_string(DriverChampCursor);
-        deleteEnabled_ = true;
-        loadDriverChampionship();
-    }
-
-    int teams = static_cast<int>(EditTeamChampList.size());
-    if (TeamChampCursor < 1) TeamChampCursor = 1;
-    if (TeamChampCursor > teams) TeamChampCursor = teams + 1;
-    if (TeamChampCursor == teams + 1) {
-        label40_ = "Adding Championship " + std::to_string(TeamChampCursor);
-        dolists();
-        deleteEnabled_ = false;
-    } else {
-        label40_ = "Editting Championship " + std::to_string(TeamChampCursor);
-        deleteEnabled_ = true;
-        loadTeamChampionship();
-    }
+    placeCursor(DriverChampCursor, static_cast<int>(EditDriverChampList.size()), "Championship", label40_,
+                &UpdateEditor::loadDriverChampionship);
+    placeCursor(TeamChampCursor, static_cast<int>(EditTeamChampList.size()), "Championship", label40_,
+                &UpdateEditor::loadTeamChampionship);
     FormChanged = false;
 }
 

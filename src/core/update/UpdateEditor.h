@@ -159,6 +159,10 @@ private:
 
     void loadDriverChampionship();
     void loadTeamChampionship();
+    // Keeps an arrow's cursor within 1 .. count + 1 and shows where it stands: past the
+    // last record a new one with empty inputs ("Adding"), else the record ("Editting").
+    void placeCursor(int& cursor, int count, const char* what, std::string& caption,
+                     void (UpdateEditor::*load)());
     void reportUnreadable(int fileLine, const std::vector<std::string>& problems);
     int driverChampFileLine(int n) const;
     int teamChampFileLine(int n) const;
@@ -203,6 +207,8 @@ private:
     };
     KeptPoints keptDriverPoints_, keptTeamPoints_;
     std::string pointsText(int spinIndex, const KeptPoints& kept) const;
+    // Puts a points field into its box and tells what to keep of it.
+    KeptPoints loadPoints(int spinIndex, const std::string& text, std::vector<std::string>& problems);
 
     bool bom_ = false;
     bool hadStars_ = true, hadPluses_ = true;
