@@ -20,8 +20,8 @@ class ScriptedBoxes : public RecordingMessages {
 protected:
     Button unscripted(const RecordedMessage& box) override {
         if (box.buttons != Buttons::Ok) ADD_FAILURE() << "unexpected question: " << box.text;
-        return box.buttons == Buttons::YesNo ? Button::No
-                                             : (box.buttons == Buttons::OkCancel ? Button::Cancel : Button::Ok);
+        if (box.buttons == Buttons::YesNo) return Button::No;
+        return box.buttons == Buttons::OkCancel ? Button::Cancel : Button::Ok;
     }
 };
 
