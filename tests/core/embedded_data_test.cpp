@@ -55,7 +55,9 @@ TEST_F(Embedded, RecordsAreWellFormedAndInDateOrder) {
         previous = key;
         for (int k : {5, 11, 16, 8, 14, 19, 2, 3}) EXPECT_FALSE(db.race(n)[k].empty()) << n << " field " << k;
         for (int k : {5, 6, 7, 11, 12, 13, 16, 17, 18})
-            if (!db.race(n)[k].empty()) EXPECT_NE(db.race(n)[k].find(' '), std::string::npos) << n;
+            if (!db.race(n)[k].empty()) {
+                EXPECT_NE(db.race(n)[k].find(' '), std::string::npos) << n;
+            }
     }
     for (const auto& c : db.CommentList) {
         EXPECT_EQ(c.find('|'), std::string::npos);
