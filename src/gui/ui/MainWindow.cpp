@@ -754,6 +754,8 @@ void MainWindow::setOpeningText(const std::vector<std::string>& lines) {
     memo1_->setTextCursor(cursor);
 }
 
+void MainWindow::setHelpStrip(const QString& text) { panel9_->setText(text); }
+
 void MainWindow::setPrintText(const std::vector<std::string>& lines) { memo3_->setPlainText(joinLines(lines)); }
 
 void MainWindow::setResultFont(const QFont& font) {

@@ -88,6 +88,7 @@ public:
     void setColouredPage(const std::vector<ColouredLine>& lines);      // RichEdit1
     void setTable(int list, const std::vector<std::string>& rows);     // ListBox2 to ListBox7
     void setOpeningText(const std::vector<std::string>& lines);        // Memo1
+    void setHelpStrip(const QString& text);                            // Panel9
     void setPrintText(const std::vector<std::string>& lines);          // Memo3
     void setResultFont(const QFont& font);
     void setResultsBackground(const QColor& colour);                   // RichEdit1

@@ -161,6 +161,7 @@ bool MainWindowBinding::runStartup() {
     model_ = std::make_unique<ui::MainModel>(*db_, settings(), result.boxes, modelEnv);
     model_->setChangeCallback([this] { render(); });
     render();
+    window_.setHelpStrip(QString::fromLatin1(startup_text::kHelpStrip));
     window_.showArea(ui::ViewArea::Opening, ui::Focus::OpeningText);
     window_.enableColouredResults();
     QCoreApplication::processEvents();
