@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(p.boxes.shown.back().text, std::string("Data copied to clipboard."));
     }
 
-    void hiddenUpdateItemStillAnswersCtrlD() {
+    void updateEditorAnswersCtrlDAndItsMenuItem() {
         Program p;
         QVERIFY(p.start());
         QVERIFY(QTest::qWaitForWindowActive(&p.main()));
@@ -243,7 +243,10 @@ private slots:
         });
         QTest::keyClick(&p.main(), Qt::Key_D, Qt::ControlModifier);
         QVERIFY(opened);
-        QVERIFY(!p.find<QAction>("MenuUpdateDatabase")->isVisible());
+        // The menu item and both tool buttons are shown, so users find the editor.
+        QVERIFY(p.find<QAction>("MenuUpdateDatabase")->isVisible());
+        QVERIFY(p.find<QAction>("ToolButton61Action")->isVisible());
+        QVERIFY(p.find<QAction>("ToolButton62Action")->isVisible());
     }
 
     void exitSavesAndClosingDoesNot() {

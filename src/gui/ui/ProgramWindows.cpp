@@ -1,5 +1,7 @@
 #include "ui/ProgramWindows.h"
 
+#include "update/UpdateCommands.h"
+
 #include <QDialog>
 
 #include "help/AboutWindow.h"
@@ -55,6 +57,9 @@ ProgramWindows::ProgramWindows(const MainWindowServices& services) {
     windows.updateHelp = form9.get();
     windows.updateEditor = form10.get();
     form1->setWindows(windows);
+    // Users who keep their data current need to find the editor: its menu item and tool
+    // buttons are shown (Ctrl+D reaches it as well).
+    showUpdateDatabaseCommands(*form1);
 }
 
 ProgramWindows::~ProgramWindows() {
