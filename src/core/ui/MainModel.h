@@ -24,7 +24,7 @@ class IniStore;
 namespace velmora::ui {
 
 // The address of the program's feedback page (Help menu "Contact Me").
-inline constexpr const char* kFeedbackAddress = "https://github.com/velmora-f1/velmora/issues";
+inline constexpr const char* kFeedbackAddress = "https://velmora.example.org/feedback";
 
 // What fills the view area.
 enum class ViewArea {
