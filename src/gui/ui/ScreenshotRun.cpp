@@ -42,6 +42,9 @@ void startScreenshotRunIfAsked(MainWindow& window) {
     QTimer::singleShot(300, &window, [&window, directory, driverName] {
         QDir dir(directory);
         dir.mkpath(QStringLiteral("."));
+        // Every race first: with VELMORA_TIMING set this logs how long the page takes.
+        window.trigger(QStringLiteral("Button11"));
+        settle(200);
         QComboBox* drivers = window.comboBox(1);
         const int index = drivers->findText(driverName);
         if (index >= 0) window.binding()->boxChosen(1, index);
