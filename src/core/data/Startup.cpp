@@ -296,6 +296,16 @@ void statistics(Database& db) {
     db.OldestWinnerRace = 11;
 }
 
+// Fields 1 to `count` of a split line, joined by "|" (missing fields empty, surplus dropped).
+std::string joinFields(const LineFields& f, int count) {
+    std::string record;
+    for (int k = 1; k <= count; ++k) {
+        if (k > 1) record += '|';
+        record += f[k];
+    }
+    return record;
+}
+
 } // namespace
 
 bool mergeUpdateLines(Database& db, const std::vector<std::string>& lines) {
@@ -311,28 +321,17 @@ bool mergeUpdateLines(Database& db, const std::vector<std::string>& lines) {
     size_t i = 0;
     for (; i < lines.size() && lines[i] != "***"; ++i) {
         LineFields f = splitrecord(lines[i]);
-        std::string record;
-        for (int k = 1; k <= 20; ++k) {
-            record += f[k];
-            if (k < 20) record += '|';
-        }
-        db.RaceList.add(std::move(record));
+        db.RaceList.add(joinFields(f, 20));
         db.CommentList.add(f[21]);
     }
     if (i < lines.size()) ++i; // past "***"
     for (; i < lines.size() && lines[i] != "+++"; ++i) {
-        LineFields f = splitrecord(lines[i]);
-        std::string record;
-        for (int k = 1; k <= 6; ++k) record += f[k] + (k < 6 ? "|" : "");
-        db.DriverChampList.add(std::move(record));
+        db.DriverChampList.add(joinFields(splitrecord(lines[i]), 6));
     }
     if (i < lines.size()) ++i; // past "+++"
     for (; i < lines.size(); ++i) {
         if (i + 1 == lines.size() && lines[i].empty()) break; // an empty last line
-        LineFields f = splitrecord(lines[i]);
-        std::string record;
-        for (int k = 1; k <= 5; ++k) record += f[k] + (k < 5 ? "|" : "");
-        db.TeamChampList.add(std::move(record));
+        db.TeamChampList.add(joinFields(splitrecord(lines[i]), 5));
     }
     return true;
 }
@@ -451,10 +450,8 @@ StartupResult runStartup(const StartupEnvironment& env) {
         auto& items = result.boxes.items[static_cast<size_t>(b)];
         for (size_t i = 0; i < lists[b]->size(); ++i)
             items.push_back(b == 0 ? db->driverDisplay(i) : (*lists[b])[i]);
-        int saved = settings.search[static_cast<size_t>(b)];
-        // A stored index past the end of its box (after the update file shrank a list) selects 0.
-        if (saved < 0 || saved >= static_cast<int>(items.size())) saved = 0;
-        result.boxes.selected[static_cast<size_t>(b)] = items.empty() ? -1 : saved;
+        result.boxes.selected[static_cast<size_t>(b)] =
+            savedSearchIndex(settings.search[static_cast<size_t>(b)], static_cast<int>(items.size()));
     }
 
     if (progress && progress->doNotShowAgain()) settings.setOption(21, false);

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "data/Database.h"
+#include "data/TextFile.h"
 #include "settings/Settings.h"
 #include "text/Routines.h"
 
@@ -139,23 +140,6 @@ void noteExtraFields(const std::string& line, int fields, const char* last, std:
 }
 
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
-
-// The lines of a text file: CR LF, LF or CR end a line; a final line end adds no line.
-std::vector<std::string> splitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-    }
-    return lines;
-}
 
 constexpr const char* kBom = "\xEF\xBB\xBF";
 

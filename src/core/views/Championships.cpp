@@ -9,6 +9,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "data/TextFile.h"
 #include "views/Views.h"
 
 namespace velmora {
@@ -128,14 +129,6 @@ void appendSuccessRows(std::vector<std::string>& rows, const std::vector<std::st
     }
 }
 
-std::string joinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
 
 } // namespace
 
@@ -173,8 +166,8 @@ bool writeTitleCountFiles(FileSystem& files, const std::string& programDir, cons
     if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
     // Both files are attempted; the first failure is the one reported.
     std::string driverReason, teamReason;
-    bool driversOk = files.writeFileAtomic(dir + "DriverChamps.txt", joinLines(tables.driverChampsFile), &driverReason);
-    bool teamsOk = files.writeFileAtomic(dir + "TeamChamps.txt", joinLines(tables.teamChampsFile), &teamReason);
+    bool driversOk = files.writeFileAtomic(dir + "DriverChamps.txt", joinLinesCrlf(tables.driverChampsFile), &driverReason);
+    bool teamsOk = files.writeFileAtomic(dir + "TeamChamps.txt", joinLinesCrlf(tables.teamChampsFile), &teamReason);
     if (error) {
         if (!driversOk) *error = "DriverChamps.txt: " + driverReason;
         else if (!teamsOk) *error = "TeamChamps.txt: " + teamReason;
