@@ -70,6 +70,23 @@ TEST_F(UpdateEditorModel, AddingTwiceOnTheAddPositionWritesOneRecord) {
     EXPECT_EQ(splitrecord(expected.back())[21], "corrected");
 }
 
+// A file written on Windows in its single-byte code page keeps its accented names when
+// the editor rewrites it: the whole file comes back in the one encoding start-up reads.
+TEST_F(UpdateEditorModel, Windows1252NamesSurviveARewrite) {
+    std::vector<std::string> lines = withSections(fiveRaces());
+    lines[0] = "25/03/2018|Australia|Melbourne|191.118|Kimi R\xE4ikk\xF6nen|||Ferrari|Ferrari|128.046|"
+               "Lewis Hamilton|||Mercedes|Mercedes|Valtteri Bottas|||Mercedes|Mercedes|one";
+    openWith(lines);
+    editor.moveRace(-5);
+    EXPECT_EQ(editor.text("ComboBox1"), "R\xC3\xA4ikk\xC3\xB6nen Kimi");
+    editor.setText("Memo1", "one, corrected");
+    editor.setChecked("CheckBox1", true);
+    editor.save();
+    EXPECT_TRUE(boxes.shown.empty()) << boxes.last();
+    EXPECT_NE(file().find("|Kimi R\xC3\xA4ikk\xC3\xB6nen|"), std::string::npos);
+    EXPECT_EQ(file().find('\xE4'), std::string::npos);
+}
+
 TEST_F(UpdateEditorModel, CorrectingARecordKeepsItsPlace) {
     openWith(withSections(fiveRaces(), {"2018|21|Lewis Hamilton|Mercedes|11|408"}, {"2018|21|Mercedes|11|655"}));
     editor.moveRace(-3);
@@ -313,3 +330,4 @@ TEST_F(UpdateEditorModel, ComposedFileReadsBackIntoTheSameInputs) {
 
 } // namespace
 } // namespace velmora::testing
+

@@ -413,12 +413,10 @@ void UpdateEditor::getdata() {
                     Buttons::Ok);
         return;
     }
-    std::string_view text(*bytes);
-    if (text.substr(0, 3) == kBom) {
-        bom_ = true;
-        text.remove_prefix(3);
-    }
-    std::vector<std::string> lines = splitLines(text);
+    // The records are read as start-up reads them (a Windows-1252 file becomes UTF-8),
+    // so that names typed here and names already in the file are written in one encoding.
+    bom_ = std::string_view(*bytes).substr(0, 3) == kBom;
+    std::vector<std::string> lines = splitLines(decodeText(*bytes));
 
     size_t stars = lines.size(), pluses = lines.size();
     for (size_t i = 0; i < lines.size(); ++i)
